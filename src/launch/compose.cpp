@@ -1,0 +1,194 @@
+// The game's command line, built left to right in the order the game documents its options.
+#include "compose.h"
+
+#include <array>
+
+#include "wholeNumber.h"
+
+namespace launch {
+namespace {
+
+constexpr bool checked(int checkBox) {
+    return checkBox == 1;
+}
+
+// Fragment for each position of the sound list: music source, then " -nosound" without effects.
+constexpr std::array<std::string_view, 8> soundFragments = {
+    " -usecd",                        // CD Music (w/ SFX)
+    "",                               // Ogg Music (w/ SFX)
+    " -nodigmusic",                   // MIDI Music (w/ SFX)
+    " -nodigmusic -nomusic",          // SFX Only
+    " -usecd -nosound",               // CD Music (w/o SFX)
+    " -nosound",                      // Ogg Music (w/o SFX)
+    " -nodigmusic -nosound",          // MIDI Music (w/o SFX)
+    " -nodigmusic -nomusic -nosound", // No Sound
+};
+
+class LineBuilder {
+public:
+    explicit LineBuilder(std::size_t expected) { line.reserve(expected); }
+
+    LineBuilder& operator<<(std::string_view text) {
+        line.append(text);
+        return *this;
+    }
+    LineBuilder& operator<<(long number) {
+        // Plain decimal with a minus sign when negative: no leading zeros or blanks.
+        char digits[24];
+        char* end = digits + sizeof digits;
+        char* p = end;
+        const auto bits = static_cast<unsigned long>(number);
+        unsigned long magnitude = number < 0 ? 0UL - bits : bits;
+        do {
+            *--p = static_cast<char>('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        if (number < 0) {
+            *--p = '-';
+        }
+        line.append(p, end);
+        return *this;
+    }
+
+    std::string line;
+};
+
+// A generous guess of the finished length, so the line is built without reallocating.
+std::size_t expectedLength(const LaunchOptions& o, std::string_view extraParams) {
+    std::size_t n = 256 + o.txtEXE.size() + o.txtDemo.size() + o.txtWidth.size() + o.txtHeight.size() +
+                    o.txtUserSkin.size() + o.lblColor2.size() + o.HostAddress.size() +
+                    o.txtMaxPlayers.size() + o.txtMultiMap.size() + o.txtPassword.size() +
+                    o.txtTimelimit.size() + o.txtPlayerName.size() + o.txtManualOps.size() +
+                    extraParams.size();
+    for (const auto& file : o.lstWADFiles) {
+        n += file.size() + 1;
+    }
+    return n;
+}
+
+} // namespace
+
+SkinTable defaultSkins() {
+    return {"COMET", "WHIRL", "ROCKCLAW"};
+}
+
+std::string_view executableName(const LaunchOptions& options) {
+    return checked(options.chkEXE) ? std::string_view(options.txtEXE) : std::string_view("klemwin");
+}
+
+Composition composeLaunch(const LaunchOptions& o, std::string_view extraParams) {
+    LineBuilder out(expectedLength(o, extraParams));
+    out << executableName(o);
+
+    if (o.lstSound >= 0 && o.lstSound < static_cast<int>(soundFragments.size())) {
+        out << soundFragments[static_cast<std::size_t>(o.lstSound)];
+    }
+
+    if (checked(o.chkJoystick)) {
+        out << " -joystick";
+    }
+    if (checked(o.chkAnalog)) {
+        out << " -analog";
+    }
+    if (checked(o.chkSplitScreen)) {
+        out << " -splitscreen";
+    }
+
+    if (!o.lstWADFiles.empty()) {
+        out << " -file";
+        for (const auto& file : o.lstWADFiles) {
+            out << " " << file;
+        }
+    }
+
+    if (checked(o.chkDemo)) {
+        if (o.optDemoRecord) {
+            out << " -record " << o.txtDemo;
+        }
+        if (o.optDemoPlay) {
+            out << " -playdemo " << o.txtDemo;
+        }
+    }
+
+    if (checked(o.chkOpenGL)) {
+        out << " -opengl";
+    }
+    if (checked(o.chkManualRes)) {
+        out << " -width " << o.txtWidth << " -height " << o.txtHeight;
+    }
+    if (checked(o.chkWindowed)) {
+        out << " -win";
+    }
+    if (checked(o.chkHighTime)) {
+        out << " -timetic";
+    }
+
+    // A saved game carries everything else in the save itself: the line ends at the slot number.
+    if (checked(o.chkLoad)) {
+        out << " -loadgame " << static_cast<long>(o.Combo3);
+        return LaunchCommand{std::move(out.line), WindowStyle::Minimized};
+    }
+
+    // A character number outside the table gives no skin word rather than reading past it.
+    const std::string_view skin = !o.txtUserSkin.empty()         ? std::string_view(o.txtUserSkin)
+                                  : o.CharIndex < o.Skins.size() ? std::string_view(o.Skins[o.CharIndex])
+                                                                 : std::string_view();
+    out << " -skin " << skin;
+    out << " -color " << o.lblColor2;
+
+    if (o.txtGameType == "Join") {
+        out << " -connect " << o.HostAddress;
+        if (checked(o.check2)) {
+            out << " -nofiles";
+        }
+        if (checked(o.Check3)) {
+            out << " -nodownload";
+        }
+    } else if (o.txtGameType == "Host") {
+        const auto maxPlayers = toMaxPlayers(o.txtMaxPlayers);
+        if (!maxPlayers) {
+            return MaxPlayersInvalid{o.txtMaxPlayers};
+        }
+        out << " -maxplayers " << *maxPlayers;
+        out << " -warp " << o.txtMultiMap;
+        out << " -gametype " << static_cast<long>(o.Combo1);
+        if (checked(o.chkNoSpecRings)) {
+            out << " -nospecrings";
+        }
+        if (checked(o.chkSuddenDeath)) {
+            out << " -suddendeath";
+        }
+        if (checked(o.chkAutoCTF)) {
+            out << " -autoctf";
+        }
+        if (checked(o.chkForceSkin)) {
+            out << " -forceskin";
+        }
+        if (checked(o.chkNoAdvance)) {
+            out << " -noadvance";
+        }
+        if (checked(o.chkNoAdvertise)) {
+            out << " -noadvertise";
+        }
+        if (checked(o.chkPassword)) {
+            out << " -password " << o.txtPassword;
+        }
+        if (checked(o.chkTeamBattle)) {
+            if (o.lstTeamBattle == 0) {
+                out << " -teamplay";
+            } else if (o.lstTeamBattle == 1) {
+                out << " -teamskin";
+            }
+        }
+        out << " -server 1 -notime -timer " << o.txtTimelimit;
+    }
+
+    if (o.txtGameType != "Single") {
+        out << " -name " << o.txtPlayerName;
+    }
+
+    out << " " << o.txtManualOps << extraParams;
+    return LaunchCommand{std::move(out.line), WindowStyle::Normal};
+}
+
+} // namespace launch

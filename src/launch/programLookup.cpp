@@ -1,0 +1,150 @@
+// Program lookup shared by the POSIX and Windows process starts.
+#include "programLookup.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace launch {
+namespace {
+
+#ifdef _WIN32
+constexpr char pathListSeparator = ';';
+constexpr bool programsHaveExtensions = true;
+#else
+constexpr char pathListSeparator = ':';
+constexpr bool programsHaveExtensions = false;
+#endif
+
+bool hasFolder(const std::string& name) {
+#ifdef _WIN32
+    return name.find_first_of("\\/:") != std::string::npos;
+#else
+    return name.find('/') != std::string::npos;
+#endif
+}
+
+bool endsWithExe(const std::string& name) {
+    if (name.size() < 4) {
+        return false;
+    }
+    std::string tail = name.substr(name.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
+    return tail == ".exe";
+}
+
+// The extension of the last path element, if it has one ("klemwin.v2" has ".v2").
+bool hasExtension(const std::string& name) {
+    const auto slash = name.find_last_of("\\/");
+    const auto dot = name.rfind('.');
+    return dot != std::string::npos && (slash == std::string::npos || dot > slash) && dot + 1 < name.size();
+}
+
+// Names typed in the launcher are UTF-8; on Windows the path keeps them as wide text.
+fs::path fromUtf8(const std::string& text) {
+    return fs::u8path(text);
+}
+
+} // namespace
+
+std::vector<fs::path> splitSearchPath(const std::string& value) {
+    std::vector<fs::path> folders;
+    std::size_t start = 0;
+    while (start <= value.size()) {
+        auto end = value.find(pathListSeparator, start);
+        if (end == std::string::npos) {
+            end = value.size();
+        }
+        if (end > start) {
+            folders.push_back(fromUtf8(value.substr(start, end - start)));
+        }
+        start = end + 1;
+    }
+    return folders;
+}
+
+SearchPlaces currentSearchPlaces(const fs::path& launcherFolder) {
+    SearchPlaces places;
+    places.launcherFolder = launcherFolder;
+    std::error_code error;
+    places.currentFolder = fs::current_path(error);
+#ifdef _WIN32
+    if (const wchar_t* path = _wgetenv(L"PATH")) {
+        places.searchPath = splitSearchPath(fs::path(path).u8string());
+    }
+#else
+    if (const char* path = std::getenv("PATH")) {
+        places.searchPath = splitSearchPath(path);
+    }
+#endif
+    return places;
+}
+
+std::vector<std::string> candidateNames(const std::string& name) {
+    if (name.empty()) {
+        return {};
+    }
+    if (programsHaveExtensions) {
+        return {hasExtension(name) ? name : name + ".exe"};
+    }
+    if (endsWithExe(name)) {
+        return {name, name.substr(0, name.size() - 4)};
+    }
+    if (hasExtension(name)) {
+        return {name};
+    }
+    return {name, name + ".exe"};
+}
+
+bool isRunnableFile(const fs::path& file) {
+    std::error_code error;
+    const auto status = fs::status(file, error);
+    if (error || !fs::is_regular_file(status)) {
+        return false;
+    }
+#ifdef _WIN32
+    return true;
+#else
+    constexpr auto anyExec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    return (status.permissions() & anyExec) != fs::perms::none;
+#endif
+}
+
+LookupResult findProgram(const std::string& name, const SearchPlaces& places) {
+    LookupResult result;
+    const auto names = candidateNames(name);
+    if (names.empty()) {
+        return result;
+    }
+
+    std::vector<fs::path> folders;
+    if (hasFolder(name)) {
+        folders.push_back(places.currentFolder);
+    } else {
+        folders.push_back(places.launcherFolder);
+        folders.push_back(places.currentFolder);
+        folders.insert(folders.end(), places.searchPath.begin(), places.searchPath.end());
+    }
+
+    for (const auto& folder : folders) {
+        result.folders.push_back(folder);
+        for (const auto& candidate : names) {
+            const fs::path file = folder / fromUtf8(candidate);
+            if (isRunnableFile(file)) {
+                result.program = file;
+                return result;
+            }
+            std::error_code error;
+            if (!result.unusable && fs::symlink_status(file, error).type() != fs::file_type::not_found &&
+                !error) {
+                result.unusable = file;
+            }
+        }
+    }
+    return result;
+}
+
+} // namespace launch

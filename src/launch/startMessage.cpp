@@ -1,0 +1,31 @@
+// Error texts for the game start: short, saying what was looked for, where, and what to do.
+#include "startMessage.h"
+
+namespace launch {
+
+std::string programNameOf(const std::string& line, const std::string& firstWord) {
+    return line.empty() || line.front() == ' ' || line.front() == '\t' ? std::string() : firstWord;
+}
+
+std::string notFoundMessage(const std::string& name, const LookupResult& lookup) {
+    if (name.empty()) {
+        // An empty name is never looked up as such, so there is no list of folders to show.
+        return "Could not start the game: the program name is empty.\n"
+               "Type a name next to \"Alternate EXE:\" in Main Options, or untick it.";
+    }
+    std::string text = "Could not start the game: no program named \"" + name + "\" was found.\n\nLooked in:";
+    for (const auto& folder : lookup.folders) {
+        text += "\n  " + folder.u8string();
+    }
+    if (lookup.unusable) {
+        text += "\n\n" + lookup.unusable->u8string() + " exists but is not a program that can be run.";
+    }
+    text += "\n\nPut the game beside the launcher, or set \"Alternate EXE:\" in Main Options.";
+    return text;
+}
+
+std::string startFailedMessage(const std::filesystem::path& program, const std::string& reason) {
+    return "Could not start the game " + program.u8string() + ": " + reason + ".";
+}
+
+} // namespace launch

@@ -1,0 +1,20 @@
+// The texts that tell the user why a game could not be started.
+#pragma once
+
+#include <string>
+
+#include "programLookup.h"
+
+namespace launch {
+
+// The program name as the user typed it: a line that begins with a blank has an empty one, even
+// though the process start then takes the first option word in its place.
+std::string programNameOf(const std::string& line, const std::string& firstWord);
+
+// "Could not start the game: ..." for a program name that was not found or cannot run.
+std::string notFoundMessage(const std::string& name, const LookupResult& lookup);
+
+// "Could not start the game: ..." when the system refused to run a program that was found.
+std::string startFailedMessage(const std::filesystem::path& program, const std::string& reason);
+
+} // namespace launch

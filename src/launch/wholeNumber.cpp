@@ -1,0 +1,73 @@
+// Whole-number conversion with round-half-to-even, done on the digits so no binary fraction
+// can tip a half one way or the other.
+#include "wholeNumber.h"
+
+namespace launch {
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+std::optional<long> toWholeNumber(std::string_view text, long min, long max) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+
+    const auto point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+    if (whole.empty() && fraction.empty()) {
+        return std::nullopt;
+    }
+
+    // Magnitude of the whole part, capped once it is beyond any range a caller can ask for.
+    constexpr long cap = 1L << 40;
+    long magnitude = 0;
+    for (char c : whole) {
+        if (!isDigit(c)) {
+            return std::nullopt;
+        }
+        if (magnitude < cap) {
+            magnitude = magnitude * 10 + (c - '0');
+        }
+    }
+    for (char c : fraction) {
+        if (!isDigit(c)) {
+            return std::nullopt;
+        }
+    }
+
+    if (!fraction.empty()) {
+        const char first = fraction.front();
+        const bool restNonZero = fraction.find_first_not_of('0', 1) != std::string_view::npos;
+        const bool above = first > '5' || (first == '5' && restNonZero);
+        const bool half = first == '5' && !restNonZero;
+        if (above || (half && magnitude % 2 == 1)) {
+            ++magnitude;
+        }
+    }
+
+    const long value = negative ? -magnitude : magnitude;
+    if (value < min || value > max) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace launch

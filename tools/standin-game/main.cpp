@@ -1,0 +1,139 @@
+// Stand-in game "klemwin": prints the words it received and its working folder, and, when the
+// environment variable KLEMWIN_RECORD names a file, appends one record of them to that file.
+//
+// Record format (text, one record per start, appended in a single write):
+//   klemwin-record pid=<pid> started_ns=<steady clock> show=<hint> argc=<n>\n
+//   then for each argument: <byte length>:<bytes>\n
+//   and on Windows also: line=<byte length>:<the raw command line>\n
+//   end\n
+// show is the Windows show-window hint the game was started with (-1 where there is none).
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <shellapi.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef _WIN32
+std::string toUtf8(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+    if (size > 1) {
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
+    }
+    return out;
+}
+
+std::vector<std::string> receivedWords() {
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> out;
+    for (int i = 0; i < count; ++i) {
+        out.push_back(toUtf8(words[i]));
+    }
+    LocalFree(words);
+    return out;
+}
+
+int showHint() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoW(&startup);
+    return (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
+}
+
+long processId() {
+    return static_cast<long>(GetCurrentProcessId());
+}
+
+std::string recordPath() {
+    const wchar_t* value = _wgetenv(L"KLEMWIN_RECORD");
+    return value ? toUtf8(value) : std::string();
+}
+
+void appendRecord(const std::string& path, const std::string& record) {
+    const std::wstring widePath = std::filesystem::u8path(path).wstring();
+    HANDLE file = CreateFileW(widePath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+}
+#else
+std::vector<std::string> receivedWords(int argc, char** argv) {
+    return {argv, argv + argc};
+}
+
+int showHint() {
+    return -1;
+}
+
+long processId() {
+    return static_cast<long>(getpid());
+}
+
+std::string recordPath() {
+    const char* value = std::getenv("KLEMWIN_RECORD");
+    return value ? value : std::string();
+}
+
+void appendRecord(const std::string& path, const std::string& record) {
+    // O_APPEND and one write keep records of games started at the same time apart.
+    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        const ssize_t written = write(fd, record.data(), record.size());
+        (void)written;
+        close(fd);
+    }
+}
+#endif
+
+} // namespace
+
+int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+    const auto started = std::chrono::steady_clock::now().time_since_epoch();
+#ifdef _WIN32
+    const std::vector<std::string> words = receivedWords();
+#else
+    const std::vector<std::string> words = receivedWords(argc, argv);
+#endif
+
+    if (const std::string path = recordPath(); !path.empty()) {
+        std::string record =
+            "klemwin-record pid=" + std::to_string(processId()) + " started_ns=" +
+            std::to_string(std::chrono::duration_cast<std::chrono::nanoseconds>(started).count()) +
+            " show=" + std::to_string(showHint()) + " argc=" + std::to_string(words.size()) + "\n";
+        for (const auto& word : words) {
+            record += std::to_string(word.size()) + ":" + word + "\n";
+        }
+#ifdef _WIN32
+        const std::string line = toUtf8(GetCommandLineW());
+        record += "line=" + std::to_string(line.size()) + ":" + line + "\n";
+#endif
+        record += "end\n";
+        appendRecord(path, record);
+    }
+
+    std::printf("klemwin stand-in: the game would start with %zu word(s)\n", words.size());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::printf("  [%zu] %s\n", i, words[i].c_str());
+    }
+    std::error_code error;
+    std::printf("  working folder: %s\n", std::filesystem::current_path(error).u8string().c_str());
+    return 0;
+}
