@@ -1,12 +1,24 @@
 // Orbitron Launcher: sets up a game and starts "klemwin" with one command line.
+#include <filesystem>
+
 #include <QApplication>
-#include <QWidget>
+
+#include "Dialogs.h"
+#include "GameStarter.h"
+#include "MainForm.h"
+#include "Pacer.h"
+#include "style.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle("Orbitron Launcher v. 2.4.1");
-    window.setFixedSize(414, 390);
-    window.show();
+    ui::applyLauncherStyle(app);
+
+    ui::QtDialogs dialogs;
+    launch::ProcessStarter starter(
+        std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()));
+    ui::RealPacer pacer;
+
+    MainForm form(ui::Platform{dialogs, starter, pacer});
+    form.show();
     return app.exec();
 }

@@ -1,0 +1,56 @@
+// Layout of the about window; it closes itself with its Close label or its close box.
+#include "frmHelp.h"
+
+#include "ButtonLabel.h"
+#include "style.h"
+#include "twips.h"
+
+#include <QIcon>
+#include <QLabel>
+
+namespace {
+
+QLabel* line(QWidget* window, const char* name, const QString& text, const ui::TwipsRect& rect) {
+    auto* label = new QLabel(text, window);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    ui::setTwipsGeometry(label, rect);
+    return label;
+}
+
+} // namespace
+
+frmHelp::frmHelp(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Orbitron Launcher - About"));
+    const QIcon icon(QStringLiteral(":/pictures/klemnet.ico"));
+    setWindowIcon(icon);
+    setFixedSize(ui::toPixels(4050), ui::toPixels(2130));
+
+    Label1 = line(this, "Label1", QStringLiteral("Orbitron Launcher"), {120, 120, 2895, 255});
+    QFont title = ui::dialogFont();
+    title.setPixelSize(13); // 9.75 pt
+    title.setUnderline(true);
+    Label1->setFont(title);
+    Label2 = line(this, "Label2", QStringLiteral("Version 2.4.1"), {120, 480, 2295, 255});
+    Label5 = line(this, "Label5", QStringLiteral("January 2, 2004"), {120, 720, 2415, 255});
+    Label3 = line(this, "Label3", tr("Launcher code and design: the Orbitron team"), {120, 1080, 3735, 255});
+    Label4 = line(this, "Label4", tr("Pictures drawn for Orbitron. Have fun out there!"), {120, 1440, 3735, 255});
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    ui::setTwipsGeometry(Picture1, {3360, 120, 495, 495});
+    Picture1->setAlignment(Qt::AlignCenter);
+    Picture1->setPixmap(icon.pixmap(32, 32));
+
+    lblClose = new ui::ButtonLabel(QStringLiteral("Close"), this);
+    lblClose->setObjectName(QStringLiteral("lblClose"));
+    ui::setTwipsGeometry(lblClose, {2760, 1800, 1215, 255});
+    lblClose->setToolTip(QStringLiteral("Close the about window."));
+    connect(lblClose, &ui::ClickLabel::clicked, this, &frmHelp::lblClose_Click);
+}
+
+void frmHelp::lblClose_Click() { close(); }

@@ -1,0 +1,91 @@
+// Creation, start-up state and close of the main window.
+#include "MainForm.h"
+
+#include "ButtonLabel.h"
+#include "frmColor.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScreen>
+#include <QToolButton>
+
+MainForm::MainForm(const ui::Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      platform(platform) {
+    buildLayout();
+    connectHandlers();
+    Form_Load();
+}
+
+MainForm::~MainForm() {
+    // The picker belongs to this window's life; the about window does not.
+    delete colorPicker.data();
+}
+
+void MainForm::Form_Load() {
+    // 1. The panel grid: panel k in column k mod 2 and row k div 2; only panel 0 is in view.
+    for (int k = 0; k < 4; ++k) {
+        ui::moveTwips(GamePanel[k], 120 + 3840 * (k % 2), 4560 * (k / 2));
+    }
+    // 2. The multiplayer options wait below the Game panel's bottom edge.
+    ui::moveTwips(ngOpt[1], ui::twipsLeft(ngOpt[1]), 4560);
+    // 3, 4. First list selections.
+    lstSound->setCurrentIndex(1);
+    lstTeamBattle->setCurrentIndex(0);
+    // 5. Skin names of the three characters.
+    Skins = {QStringLiteral("COMET"), QStringLiteral("WHIRL"), QStringLiteral("ROCKCLAW")};
+    // 6. No menu entry is remembered as hovered.
+    lblMainMenu_MouseMove(-1, 0, 0, 0, 0);
+    // 7 to 9. Game type "Deathmatch", preferred team "None", saved-game slot "0".
+    Combo1->setCurrentIndex(1);
+    Combo2->setCurrentIndex(0);
+    Combo3->setCurrentIndex(0);
+}
+
+void MainForm::Form_QueryUnload() {
+    // The picker closes with the main window; the close itself is never refused.
+    delete colorPicker.data();
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+}
+
+void MainForm::showEvent(QShowEvent* event) {
+    if (!centredOnce) {
+        centredOnce = true;
+        if (const QScreen* s = screen()) {
+            move(s->availableGeometry().center() - rect().center());
+        }
+    }
+    QWidget::showEvent(event);
+}
+
+bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtMaxPlayers && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const QString text = key->text();
+        if (enter || !text.isEmpty()) {
+            txtMaxPlayers_KeyPress(enter ? 13 : text.front().unicode());
+        }
+        return false; // the key always reaches the box unchanged
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainForm::connectHandlers() {
+    for (int k = 0; k < 4; ++k) {
+        connect(lblMainMenu[k], &ui::ClickLabel::clicked, this, [this, k] { lblMainMenu_Click(k); });
+        connect(lblMainMenu[k], &ui::ClickLabel::mouseMoved, this, [this, k] { lblMainMenu_MouseMove(k, 0, 0, 0, 0); });
+    }
+    connect(Command1, &QToolButton::clicked, this, &MainForm::Command1_Click);
+    txtMaxPlayers->installEventFilter(this);
+}

@@ -1,0 +1,182 @@
+// The main window: every control of the launcher under its own name, and its event handlers.
+#pragma once
+
+#include "Platform.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class frmColor;
+class frmHelp;
+
+namespace launch {
+struct LaunchOptions;
+}
+
+namespace ui {
+class ButtonLabel;
+class ClickLabel;
+class LineShape;
+class OutlineShape;
+} // namespace ui
+
+class MainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainForm(const ui::Platform& platform, QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    // --- Menu, description line and window decoration (mainwindow/MainForm_layout.cpp, menu.cpp)
+    std::array<ui::ButtonLabel*, 4> lblMainMenu{};
+    QLabel* Label2 = nullptr;
+    std::array<ui::OutlineShape*, 2> Shape1{};
+    ui::ButtonLabel* lblHelp = nullptr;
+    ui::ClickLabel* Image1 = nullptr;
+    QFrame* Picture1 = nullptr;
+    ui::LineShape* Line1 = nullptr;
+    ui::LineShape* Line2 = nullptr;
+    QToolButton* Command1 = nullptr;
+    QLabel* lblDesc = nullptr;
+    std::array<QLabel*, 4> imgStashed{};
+    std::array<QGroupBox*, 4> GamePanel{};
+
+    // --- Value holders: stored texts the user never sees
+    QString txtGameType = QStringLiteral("Single");
+    QString txtMultiType = QStringLiteral("Join");
+    QString lblColor2 = QStringLiteral("7");
+
+    // --- Game panel (mainwindow/MainForm_layout.cpp; behaviour in player/ and mainwindow/playMode.cpp)
+    QLabel* Label1 = nullptr;
+    ui::ButtonLabel* lblVersion = nullptr;
+    QLabel* Label4 = nullptr;
+    std::array<QToolButton*, 2> Command3{};
+    QFrame* Picture2 = nullptr;
+    QLabel* imgCharPic = nullptr;
+    QLabel* Label5 = nullptr;
+    ui::ButtonLabel* lblColor = nullptr;
+    std::array<ui::ButtonLabel*, 2> spGameOpt{};
+    std::array<QFrame*, 2> ngOpt{};
+    QCheckBox* chkLoad = nullptr;
+    QComboBox* Combo3 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* txtPlayerName = nullptr;
+    std::array<QGroupBox*, 2> frmMulti{};
+    QLabel* Label25 = nullptr;
+    ui::ButtonLabel* lblIPMan = nullptr;
+    QLabel* Label14 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    QCheckBox* check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QCheckBox* Check4 = nullptr;
+    QLabel* Label21 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLineEdit* txtTimelimit = nullptr;
+    QLabel* Label9 = nullptr;
+    QLineEdit* txtMaxPlayers = nullptr;
+    QLabel* Label11 = nullptr;
+    QLineEdit* txtMultiMap = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+
+    // --- WAD Files panel (mainwindow/MainForm_layout.cpp; behaviour in addons/)
+    QLabel* Label24 = nullptr;
+    QListWidget* lstWADFiles = nullptr;
+    QPushButton* Command9 = nullptr;
+    QPushButton* Command10 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLineEdit* txtUserSkin = nullptr;
+
+    // --- Main Options panel (mainwindow/MainForm_layout.cpp)
+    QCheckBox* chkOpenGL = nullptr;
+    QCheckBox* chkWindowed = nullptr;
+    QCheckBox* chkManualRes = nullptr;
+    QLineEdit* txtWidth = nullptr;
+    QLabel* Label26 = nullptr;
+    QLineEdit* txtHeight = nullptr;
+    QCheckBox* chkEXE = nullptr;
+    QLineEdit* txtEXE = nullptr;
+    QCheckBox* chkHighTime = nullptr;
+    QCheckBox* chkJoystick = nullptr;
+    QCheckBox* chkAnalog = nullptr;
+    QCheckBox* chkSplitScreen = nullptr;
+    QGroupBox* fraDemo = nullptr;
+    QCheckBox* chkDemo = nullptr;
+    QRadioButton* optDemoPlay = nullptr;
+    QRadioButton* optDemoRecord = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* txtDemo = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* lstSound = nullptr;
+    QLabel* Label19 = nullptr;
+    QLineEdit* txtManualOps = nullptr;
+
+    // --- Network Options panel (mainwindow/MainForm_layout.cpp)
+    QCheckBox* chkNoSpecRings = nullptr;
+    QCheckBox* chkSuddenDeath = nullptr;
+    QCheckBox* chkAutoCTF = nullptr;
+    QCheckBox* chkForceSkin = nullptr;
+    QCheckBox* chkNoAdvance = nullptr;
+    QCheckBox* chkNoAdvertise = nullptr;
+    QCheckBox* chkPassword = nullptr;
+    QLineEdit* txtPassword = nullptr;
+    QCheckBox* chkTeamBattle = nullptr;
+    QComboBox* lstTeamBattle = nullptr;
+
+    // --- Fields of the window
+    std::array<QString, 3> Skins;
+    std::uint8_t CharIndex = 0;
+    std::int16_t CurPanel = 0;
+    std::int16_t MenuHover = 0;
+    bool MenuBold = false;
+    std::int16_t CurMode = 0;
+    std::int16_t CurMultiType = 0;
+    std::int16_t ModeHover = 0;
+    bool ModeBold = false;
+    std::uint8_t ReactionCount = 0;
+    QString HostAddress;
+
+    // The secondary windows while they exist.
+    QPointer<frmColor> colorPicker;
+    QPointer<frmHelp> aboutWindow;
+
+    // --- Start-up and close (mainwindow/MainForm.cpp)
+    void Form_Load();
+    void Form_QueryUnload();
+
+    // --- Menu (mainwindow/menu.cpp)
+    void lblMainMenu_Click(int Index);
+    void lblMainMenu_MouseMove(int Index, int Button, int Shift, float X, float Y);
+
+    // --- Run button (mainwindow/launch.cpp)
+    void Command1_Click();
+    void LaunchGame(const QString& ExtraParams = QString());
+    launch::LaunchOptions launchOptions() const;
+    void txtMaxPlayers_KeyPress(int KeyAscii);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout();
+    void connectHandlers();
+
+    ui::Platform platform;
+    bool centredOnce = false;
+};

@@ -1,0 +1,121 @@
+// The run button: the controls become launch options, the options a command line, and the
+// command line a started game.
+#include "MainForm.h"
+#include "compose.h"
+#include "wholeNumber.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+namespace {
+
+int value(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
+
+std::string text(const QString& s) { return s.toStdString(); }
+std::string text(const QLineEdit* box) { return box->text().toStdString(); }
+
+// The selected position of a list; a combo whose text was typed over has none (-1).
+int position(const QComboBox* box) {
+    const int index = box->currentIndex();
+    if (box->isEditable() && (index < 0 || box->currentText() != box->itemText(index))) {
+        return -1;
+    }
+    return index;
+}
+
+} // namespace
+
+launch::LaunchOptions MainForm::launchOptions() const {
+    launch::LaunchOptions o;
+    o.chkEXE = value(chkEXE);
+    o.txtEXE = text(txtEXE);
+
+    o.lstSound = position(lstSound);
+    o.chkJoystick = value(chkJoystick);
+    o.chkAnalog = value(chkAnalog);
+    o.chkSplitScreen = value(chkSplitScreen);
+    o.chkDemo = value(chkDemo);
+    o.optDemoRecord = optDemoRecord->isChecked();
+    o.optDemoPlay = optDemoPlay->isChecked();
+    o.txtDemo = text(txtDemo);
+    o.chkOpenGL = value(chkOpenGL);
+    o.chkManualRes = value(chkManualRes);
+    o.txtWidth = text(txtWidth);
+    o.txtHeight = text(txtHeight);
+    o.chkWindowed = value(chkWindowed);
+    o.chkHighTime = value(chkHighTime);
+    o.txtManualOps = text(txtManualOps);
+
+    o.lstWADFiles.reserve(static_cast<std::size_t>(lstWADFiles->count()));
+    for (int i = 0; i < lstWADFiles->count(); ++i) {
+        o.lstWADFiles.push_back(text(lstWADFiles->item(i)->text()));
+    }
+    o.txtUserSkin = text(txtUserSkin);
+
+    o.chkLoad = value(chkLoad);
+    o.Combo3 = position(Combo3);
+    for (std::size_t i = 0; i < Skins.size(); ++i) {
+        o.Skins[i] = text(Skins[i]);
+    }
+    o.CharIndex = CharIndex;
+    o.lblColor2 = text(lblColor2);
+    o.txtGameType = text(txtGameType);
+    o.txtPlayerName = text(txtPlayerName);
+
+    o.HostAddress = text(HostAddress);
+    o.check2 = value(check2);
+    o.Check3 = value(Check3);
+
+    o.txtMaxPlayers = text(txtMaxPlayers);
+    o.txtMultiMap = text(txtMultiMap);
+    o.Combo1 = position(Combo1);
+    o.txtTimelimit = text(txtTimelimit);
+
+    o.chkNoSpecRings = value(chkNoSpecRings);
+    o.chkSuddenDeath = value(chkSuddenDeath);
+    o.chkAutoCTF = value(chkAutoCTF);
+    o.chkForceSkin = value(chkForceSkin);
+    o.chkNoAdvance = value(chkNoAdvance);
+    o.chkNoAdvertise = value(chkNoAdvertise);
+    o.chkPassword = value(chkPassword);
+    o.txtPassword = text(txtPassword);
+    o.chkTeamBattle = value(chkTeamBattle);
+    o.lstTeamBattle = position(lstTeamBattle);
+    return o;
+}
+
+void MainForm::Command1_Click() { LaunchGame(); }
+
+void MainForm::LaunchGame(const QString& ExtraParams) {
+    const auto composition = launch::composeLaunch(launchOptions(), text(ExtraParams));
+
+    if (const auto* invalid = std::get_if<launch::MaxPlayersInvalid>(&composition)) {
+        platform.dialogs.message(
+            this, {tr("Cannot start the game"),
+                   tr("The game was not started: \"Max Players:\" holds \"%1\", which is not a whole number.\n\n"
+                      "Type a number there (Game panel, Multiplayer, Host) and press RUN! again.")
+                       .arg(QString::fromStdString(invalid->text)),
+                   ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, ui::MessageAnswer::Ok});
+        return;
+    }
+
+    const auto& command = std::get<launch::LaunchCommand>(composition);
+    const auto result = platform.starter.start(command.line, command.windowStyle);
+    if (!result.started) {
+        platform.dialogs.message(this, {tr("Cannot start the game"), QString::fromStdString(result.error),
+                                        ui::MessageButtons::Ok, ui::MessageIcon::Stop, ui::MessageAnswer::Ok});
+    }
+}
+
+void MainForm::txtMaxPlayers_KeyPress(int KeyAscii) {
+    if (KeyAscii != 13) {
+        return;
+    }
+    if (!launch::toPlayerCount(text(txtMaxPlayers))) {
+        platform.dialogs.message(this, {QStringLiteral("Bogus!"), QStringLiteral("Please enter a number"),
+                                        ui::MessageButtons::Ok, ui::MessageIcon::Stop, ui::MessageAnswer::Ok});
+    }
+}

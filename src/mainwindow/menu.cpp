@@ -1,0 +1,71 @@
+// The main menu: selecting a panel slides the panel grid; hovering an entry describes it.
+#include "ButtonLabel.h"
+#include "MainForm.h"
+#include "twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+const QColor selectionGreen(0x00, 0xFF, 0x00);
+const QColor white(0xFF, 0xFF, 0xFF);
+
+constexpr int column(int k) { return k % 2; }
+constexpr int row(int k) { return k / 2; }
+
+const char* const menuDescriptions[] = {
+    "Set the character and mode, and start playing.",
+    "Include WAD files to add custom levels and characters.",
+    "Set general options, like screen resolution and sound.",
+    "Set multiplayer options as the host.",
+};
+
+} // namespace
+
+void MainForm::lblMainMenu_Click(int Index) {
+    // The green entry is the selected one: choosing it again changes nothing.
+    if (lblMainMenu[Index]->backgroundColor() == selectionGreen) {
+        return;
+    }
+    for (auto* entry : lblMainMenu) {
+        entry->setBackgroundColor(white);
+    }
+    lblMainMenu[Index]->setBackgroundColor(selectionGreen);
+    Image1->setPixmap(imgStashed[Index]->pixmap());
+
+    // 20 steps of 193 twips per column and 228 per row bring the chosen panel into view.
+    const int dx = 193 * (column(CurPanel) - column(Index));
+    const int dy = 228 * (row(CurPanel) - row(Index));
+
+    for (auto* entry : lblMainMenu) {
+        entry->setEnabled(false);
+    }
+    for (int step = 0; step < 20; ++step) {
+        platform.pacer.step(10, [&] {
+            for (auto* panel : GamePanel) {
+                ui::moveTwips(panel, ui::twipsLeft(panel) + dx, ui::twipsTop(panel) + dy);
+            }
+        });
+    }
+    for (auto* entry : lblMainMenu) {
+        entry->setEnabled(true);
+    }
+    CurPanel = static_cast<std::int16_t>(Index);
+}
+
+void MainForm::lblMainMenu_MouseMove(int Index, int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {
+    if (Index == -1) {
+        MenuHover = -1; // forget the hovered entry; the fonts stay as they are
+        return;
+    }
+    if (MenuHover != Index) {
+        for (auto* entry : lblMainMenu) {
+            entry->setBold(false);
+        }
+        lblMainMenu[Index]->setBold(true);
+        MenuHover = static_cast<std::int16_t>(Index);
+    }
+    MenuBold = true;
+    lblDesc->setText(menuDescriptions[Index]);
+}

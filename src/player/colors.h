@@ -1,0 +1,19 @@
+// The player colours the game knows, by number, and the characters with their defaults.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <array>
+
+namespace player {
+
+struct PlayerColor {
+    const char* name; // shown as the swatch's tooltip
+    QColor color;
+};
+
+// Colour number n (1 to 15) is colors[n - 1]; number 0 is never offered.
+const std::array<PlayerColor, 15>& colors();
+
+} // namespace player

@@ -1,0 +1,29 @@
+// Layout of the colour picker: one swatch per colour number, together filling the window.
+#include "frmColor.h"
+
+#include "ButtonLabel.h"
+#include "colors.h"
+#include "style.h"
+#include "twips.h"
+
+frmColor::frmColor(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("frmColor"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(ui::toPixels(975), ui::toPixels(3615));
+
+    QFont swatchFont = ui::dialogFont();
+    swatchFont.setBold(true);
+    for (int n = 1; n <= 15; ++n) {
+        const auto& entry = player::colors()[static_cast<std::size_t>(n - 1)];
+        auto* swatch = new ui::ButtonLabel(QString(), this);
+        swatch->setObjectName(QStringLiteral("lblColor(%1)").arg(n));
+        // Neighbouring swatches share one border line: 240 twips apart, 255 high.
+        ui::setTwipsGeometry(swatch, {0, 240 * (n - 1), 975, 255});
+        swatch->setBackgroundColor(entry.color);
+        swatch->setTextColor(Qt::white);
+        swatch->setFont(swatchFont);
+        swatch->setToolTip(QString::fromLatin1(entry.name));
+        connect(swatch, &ui::ClickLabel::clicked, this, [this, n] { emit picked(n); });
+        lblColor[static_cast<std::size_t>(n)] = swatch;
+    }
+}

@@ -1,0 +1,50 @@
+// Labels that take clicks: the plain clickable label and the button label.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+namespace ui {
+
+// A label that reports clicks (press and release on it) and pointer movements over it.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed = false;
+};
+
+// A label styled and used as a flat push button: window-colour background, window-text colour,
+// a single-line border and a centred caption. It never takes the keyboard focus.
+class ButtonLabel : public ClickLabel {
+    Q_OBJECT
+public:
+    explicit ButtonLabel(const QString& caption = {}, QWidget* parent = nullptr);
+
+    QColor backgroundColor() const;
+    void setBackgroundColor(const QColor& color);
+    void setTextColor(const QColor& color);
+
+    bool isBold() const;
+    void setBold(bool bold);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The border keeps the window-text colour whatever colour the caption is given.
+    QColor borderColor;
+};
+
+} // namespace ui

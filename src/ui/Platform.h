@@ -1,0 +1,16 @@
+// The side effects a window may cause, handed to it in one bundle.
+#pragma once
+
+#include "Dialogs.h"
+#include "GameStarter.h"
+#include "Pacer.h"
+
+namespace ui {
+
+struct Platform {
+    Dialogs& dialogs;             // message box, text-input box, open-file dialog
+    launch::GameStarter& starter; // starts the game process
+    Pacer& pacer;                 // timed animation steps
+};
+
+} // namespace ui

@@ -1,0 +1,76 @@
+// Renders the launcher's windows to PNG files, one per panel plus the picker and the about
+// window, for looking at the layout and for the documentation. Usage: klem-snapshots FOLDER
+#include "Dialogs.h"
+#include "GameStarter.h"
+#include "MainForm.h"
+#include "Pacer.h"
+#include "frmColor.h"
+#include "frmHelp.h"
+#include "style.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Slides without waiting, so every panel can be shown at once.
+class InstantPacer final : public ui::Pacer {
+public:
+    void step(int, const std::function<void()>& moves) override { moves(); }
+};
+
+class NoStarter final : public launch::GameStarter {
+public:
+    launch::StartResult start(const std::string&, launch::WindowStyle) override { return {false, "not here"}; }
+};
+
+bool save(QWidget* window, const QDir& folder, const QString& name) {
+    const QString file = folder.filePath(name);
+    if (!window->grab().save(file)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    ui::applyLauncherStyle(app);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: klem-snapshots FOLDER\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(folder.path());
+
+    ui::QtDialogs dialogs;
+    NoStarter starter;
+    InstantPacer pacer;
+    MainForm form(ui::Platform{dialogs, starter, pacer});
+    form.show();
+    QApplication::processEvents();
+
+    bool ok = true;
+    const char* names[] = {"main-game.png", "main-wads.png", "main-options.png", "main-network.png"};
+    for (int k : {0, 1, 2, 3}) {
+        form.lblMainMenu_Click(k);
+        QApplication::processEvents();
+        ok = save(&form, folder, names[k]) && ok;
+    }
+
+    frmColor picker;
+    picker.show();
+    ok = save(&picker, folder, "picker.png") && ok;
+    picker.hide();
+
+    frmHelp about;
+    about.show();
+    ok = save(&about, folder, "about.png") && ok;
+    return ok ? 0 : 1;
+}
