@@ -1,12 +1,12 @@
 // Layout of the about window; it closes itself with its Close label or its close box.
 #include "frmHelp.h"
 
+#include <QIcon>
+#include <QLabel>
+
 #include "ButtonLabel.h"
 #include "style.h"
 #include "twips.h"
-
-#include <QIcon>
-#include <QLabel>
 
 namespace {
 
@@ -38,7 +38,8 @@ frmHelp::frmHelp(QWidget* parent)
     Label2 = line(this, "Label2", QStringLiteral("Version 2.4.1"), {120, 480, 2295, 255});
     Label5 = line(this, "Label5", QStringLiteral("January 2, 2004"), {120, 720, 2415, 255});
     Label3 = line(this, "Label3", tr("Launcher code and design: the Orbitron team"), {120, 1080, 3735, 255});
-    Label4 = line(this, "Label4", tr("Pictures drawn for Orbitron. Have fun out there!"), {120, 1440, 3735, 255});
+    Label4 =
+        line(this, "Label4", tr("Pictures drawn for Orbitron. Have fun out there!"), {120, 1440, 3735, 255});
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -53,4 +54,6 @@ frmHelp::frmHelp(QWidget* parent)
     connect(lblClose, &ui::ClickLabel::clicked, this, &frmHelp::lblClose_Click);
 }
 
-void frmHelp::lblClose_Click() { close(); }
+void frmHelp::lblClose_Click() {
+    close();
+}

@@ -1,10 +1,6 @@
 // Creation, start-up state and close of the main window.
 #include "MainForm.h"
 
-#include "ButtonLabel.h"
-#include "frmColor.h"
-#include "twips.h"
-
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,6 +8,11 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QToolButton>
+
+#include "ButtonLabel.h"
+#include "frmColor.h"
+#include "mouse.h"
+#include "twips.h"
 
 MainForm::MainForm(const ui::Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -84,8 +85,19 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 void MainForm::connectHandlers() {
     for (int k = 0; k < 4; ++k) {
         connect(lblMainMenu[k], &ui::ClickLabel::clicked, this, [this, k] { lblMainMenu_Click(k); });
-        connect(lblMainMenu[k], &ui::ClickLabel::mouseMoved, this, [this, k] { lblMainMenu_MouseMove(k, 0, 0, 0, 0); });
+        connect(lblMainMenu[k], &ui::ClickLabel::mouseMoved, this,
+                [this, k] { lblMainMenu_MouseMove(k, 0, 0, 0, 0); });
     }
+    for (int k = 0; k < 2; ++k) {
+        connect(spGameOpt[k], &ui::ClickLabel::clicked, this, [this, k] { spGameOpt_Click(k); });
+        connect(spGameOpt[k], &ui::ClickLabel::mouseMoved, this,
+                [this, k] { spGameOpt_MouseMove(k, 0, 0, 0, 0); });
+        ui::onClick(frmMulti[k], [this, k] { frmMulti_Click(k); });
+        ui::onMouseMove(frmMulti[k], [this, k] { frmMulti_MouseMove(k, 0, 0, 0, 0); });
+        connect(Command3[k], &QToolButton::clicked, this, [this, k] { Command3_Click(k); });
+    }
+    connect(lblIPMan, &ui::ClickLabel::clicked, this, &MainForm::lblIPMan_Click);
+    connect(lblColor, &ui::ClickLabel::clicked, this, &MainForm::lblColor_Click);
     connect(Command1, &QToolButton::clicked, this, &MainForm::Command1_Click);
     txtMaxPlayers->installEventFilter(this);
 }

@@ -1,14 +1,14 @@
 // The main window: every control of the launcher under its own name, and its event handlers.
 #pragma once
 
-#include "Platform.h"
+#include <array>
+#include <cstdint>
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include <array>
-#include <cstdint>
+#include "Platform.h"
 
 class QCheckBox;
 class QComboBox;
@@ -162,6 +162,20 @@ public:
     void lblMainMenu_Click(int Index);
     void lblMainMenu_MouseMove(int Index, int Button, int Shift, float X, float Y);
 
+    // --- Play mode (mainwindow/playMode.cpp)
+    void spGameOpt_Click(int Index);
+    void spGameOpt_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void frmMulti_Click(int Index);
+    void frmMulti_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void lblIPMan_Click();
+
+    // --- Character (player/character.cpp)
+    void Command3_Click(int Index);
+
+    // --- Colour (player/colorPicker.cpp)
+    void lblColor_Click();
+    void colorPicked(int number, const QColor& color);
+
     // --- Run button (mainwindow/launch.cpp)
     void Command1_Click();
     void LaunchGame(const QString& ExtraParams = QString());
@@ -179,4 +193,5 @@ private:
 
     ui::Platform platform;
     bool centredOnce = false;
+    int multiSwitches = 0; // counts Join/Host switches, so an overtaken one can stop
 };

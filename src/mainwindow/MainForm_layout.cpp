@@ -1,12 +1,5 @@
 // The main window's controls as laid out at creation: container, caption or text, twips
 // rectangle (Left, Top, Width, Height), tooltip, font and colours.
-#include "ButtonLabel.h"
-#include "MainForm.h"
-#include "shapes.h"
-#include "style.h"
-#include "twips.h"
-#include "WrappingCheckBox.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -18,6 +11,14 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "ButtonLabel.h"
+#include "MainForm.h"
+#include "WrappingCheckBox.h"
+#include "mouse.h"
+#include "shapes.h"
+#include "style.h"
+#include "twips.h"
+
 using ui::ButtonLabel;
 using ui::TwipsRect;
 
@@ -27,7 +28,9 @@ const QColor selectionGreen(0x00, 0xFF, 0x00);
 // The platform's inactive-border colour, the background of the mode-options frames.
 const QColor inactiveBorder(0xD4, 0xD0, 0xC8);
 
-QString indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(name).arg(index); }
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
 
 template <class Widget>
 Widget* place(Widget* widget, QWidget* container, const QString& name, const TwipsRect& rect,
@@ -45,6 +48,9 @@ QLabel* label(const QString& caption, Qt::Alignment alignment = Qt::AlignLeft | 
     auto* l = new QLabel(caption);
     l->setAlignment(alignment);
     l->setTextFormat(Qt::PlainText);
+    // A plain label has no pointer handlers: a click or movement over it stays with it, and does
+    // not count as the frame or panel behind it.
+    ui::keepMouseMoves(l);
     return l;
 }
 
@@ -139,14 +145,15 @@ void MainForm::buildLayout() {
 
     const char* panelCaptions[] = {"Game", "WAD Files", "Main Options", "Network Options"};
     for (int k = 0; k < 4; ++k) {
-        GamePanel[k] = place(new QGroupBox(panelCaptions[k]), Picture1, indexed("GamePanel", k),
-                             {120, 0, 3735, 4335});
+        GamePanel[k] =
+            place(new QGroupBox(panelCaptions[k]), Picture1, indexed("GamePanel", k), {120, 0, 3735, 4335});
         GamePanel[k]->setMouseTracking(true);
     }
 
     // Run button and description box.
-    Command1 = place(pictureButton(QStringLiteral(":/pictures/run.gif"), {54, 27}), this, QStringLiteral("Command1"),
-                     {2160, 4800, 1215, 855}, QStringLiteral("Toot toot Comet Warrior!"));
+    Command1 =
+        place(pictureButton(QStringLiteral(":/pictures/run.gif"), {54, 27}), this, QStringLiteral("Command1"),
+              {2160, 4800, 1215, 855}, QStringLiteral("Toot toot Comet Warrior!"));
     Command1->setText(QStringLiteral("RUN!"));
     Command1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     QFont runFont = ui::dialogFont();
@@ -155,7 +162,8 @@ void MainForm::buildLayout() {
     Command1->setFont(runFont);
     Shape1[0] = place(new ui::OutlineShape, this, indexed("Shape1", 0), {3480, 4680, 2655, 1095});
     lblDesc = place(label(QStringLiteral("Please select an option"), Qt::AlignHCenter | Qt::AlignTop), this,
-                    QStringLiteral("lblDesc"), {3600, 4800, 2415, 855}, QStringLiteral("As if you didn't notice..."));
+                    QStringLiteral("lblDesc"), {3600, 4800, 2415, 855},
+                    QStringLiteral("As if you didn't notice..."));
     lblDesc->setWordWrap(true);
 
     // Panel 0, "Game": version, character, colour, play mode and the mode's options.
@@ -232,27 +240,33 @@ void MainForm::buildLayout() {
                     {120, 240, 1455, 255});
     lblIPMan = place(new ButtonLabel(QStringLiteral("0.0.0.0")), join, QStringLiteral("lblIPMan"),
                      {1680, 240, 1335, 255}, QStringLiteral("Set the IP address of the host."));
-    Label14 = place(label(QStringLiteral("Preferred Team:")), join, QStringLiteral("Label14"), {120, 600, 1695, 255});
-    Combo2 = place(dropDownCombo({"None", "Red", "Blue"}, QStringLiteral("Combo2")), join, QStringLiteral("Combo2"),
-                   {1800, 555, 1215, 315});
-    check2 = place(new QCheckBox(QStringLiteral("Don't check server for files")), join, QStringLiteral("check2"),
-                   {120, 960, 2775, 255});
+    Label14 = place(label(QStringLiteral("Preferred Team:")), join, QStringLiteral("Label14"),
+                    {120, 600, 1695, 255});
+    Combo2 = place(dropDownCombo({"None", "Red", "Blue"}, QStringLiteral("Combo2")), join,
+                   QStringLiteral("Combo2"), {1800, 555, 1215, 315});
+    check2 = place(new QCheckBox(QStringLiteral("Don't check server for files")), join,
+                   QStringLiteral("check2"), {120, 960, 2775, 255});
     Check3 = place(new QCheckBox(QStringLiteral("Don't download files from server")), join,
                    QStringLiteral("Check3"), {120, 1200, 2895, 255});
     Check4 = place(new QCheckBox, join, QStringLiteral("Check4"), {120, 1440, 2895, 255});
     Check4->hide();
 
     QGroupBox* host = frmMulti[1];
-    Label21 = place(label(QStringLiteral("Game Type:")), host, QStringLiteral("Label21"), {120, 280, 975, 255});
-    Combo1 = place(dropDownList({"Co-Op", "Deathmatch", "Race (Comet 2 Mode)", "Tag", "Capture the Flag", "Chaos"}),
-                   host, QStringLiteral("Combo1"), {1080, 240, 1935, 315}, QStringLiteral("Change the game type."));
-    Label12 = place(label(QStringLiteral("Time Limit:")), host, QStringLiteral("Label12"), {120, 600, 975, 255});
+    Label21 =
+        place(label(QStringLiteral("Game Type:")), host, QStringLiteral("Label21"), {120, 280, 975, 255});
+    Combo1 = place(
+        dropDownList({"Co-Op", "Deathmatch", "Race (Comet 2 Mode)", "Tag", "Capture the Flag", "Chaos"}),
+        host, QStringLiteral("Combo1"), {1080, 240, 1935, 315}, QStringLiteral("Change the game type."));
+    Label12 =
+        place(label(QStringLiteral("Time Limit:")), host, QStringLiteral("Label12"), {120, 600, 975, 255});
     txtTimelimit = place(smallNumberBox(QStringLiteral("5")), host, QStringLiteral("txtTimelimit"),
                          {1200, 600, 375, 195});
-    Label9 = place(label(QStringLiteral("Max Players:")), host, QStringLiteral("Label9"), {120, 840, 975, 210});
+    Label9 =
+        place(label(QStringLiteral("Max Players:")), host, QStringLiteral("Label9"), {120, 840, 975, 210});
     txtMaxPlayers = place(smallNumberBox(QStringLiteral("2")), host, QStringLiteral("txtMaxPlayers"),
                           {1200, 840, 375, 195});
-    Label11 = place(label(QStringLiteral("Initial Map:")), host, QStringLiteral("Label11"), {120, 1080, 975, 255});
+    Label11 =
+        place(label(QStringLiteral("Initial Map:")), host, QStringLiteral("Label11"), {120, 1080, 975, 255});
     txtMultiMap = place(smallNumberBox(QStringLiteral("90")), host, QStringLiteral("txtMultiMap"),
                         {1200, 1080, 375, 195});
     Option1 = place(new QRadioButton, host, QStringLiteral("Option1"), {120, 1440, 1335, 255});
@@ -262,7 +276,8 @@ void MainForm::buildLayout() {
 
     // Panel 1, "WAD Files": add-on files and custom skin.
     QGroupBox* wads = GamePanel[1];
-    Label24 = place(label(QStringLiteral("Include Files:")), wads, QStringLiteral("Label24"), {120, 240, 1695, 255});
+    Label24 = place(label(QStringLiteral("Include Files:")), wads, QStringLiteral("Label24"),
+                    {120, 240, 1695, 255});
     lstWADFiles = place(new QListWidget, wads, QStringLiteral("lstWADFiles"), {120, 480, 3480, 2460});
     lstWADFiles->setFont(ui::fixedFont());
     lstWADFiles->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -279,10 +294,10 @@ void MainForm::buildLayout() {
     QGroupBox* options = GamePanel[2];
     chkOpenGL = place(new QCheckBox(QStringLiteral("OpenGL Mode")), options, QStringLiteral("chkOpenGL"),
                       {120, 240, 1455, 255});
-    chkWindowed = place(new QCheckBox(QStringLiteral("Windowed Mode")), options, QStringLiteral("chkWindowed"),
-                        {1920, 240, 1695, 255});
-    chkManualRes = place(new QCheckBox(QStringLiteral("Manual Resolution:")), options, QStringLiteral("chkManualRes"),
-                         {120, 600, 1695, 255});
+    chkWindowed = place(new QCheckBox(QStringLiteral("Windowed Mode")), options,
+                        QStringLiteral("chkWindowed"), {1920, 240, 1695, 255});
+    chkManualRes = place(new QCheckBox(QStringLiteral("Manual Resolution:")), options,
+                         QStringLiteral("chkManualRes"), {120, 600, 1695, 255});
     txtWidth = place(textBox(QStringLiteral("1024"), Qt::AlignRight), options, QStringLiteral("txtWidth"),
                      {1875, 555, 495, 285});
     Label26 = place(label(QStringLiteral("x")), options, QStringLiteral("Label26"), {2400, 600, 255, 255});
@@ -290,7 +305,8 @@ void MainForm::buildLayout() {
                       {2520, 555, 495, 285});
     chkEXE = place(new QCheckBox(QStringLiteral("Alternate EXE:")), options, QStringLiteral("chkEXE"),
                    {120, 960, 1575, 255});
-    txtEXE = place(textBox(QStringLiteral("klemwin")), options, QStringLiteral("txtEXE"), {1875, 915, 1135, 285});
+    txtEXE =
+        place(textBox(QStringLiteral("klemwin")), options, QStringLiteral("txtEXE"), {1875, 915, 1135, 285});
     chkHighTime = place(new QCheckBox(QStringLiteral("Display High-resolution Timer")), options,
                         QStringLiteral("chkHighTime"), {120, 1320, 2535, 255});
     chkJoystick = place(new QCheckBox(QStringLiteral("Use Joystick")), options, QStringLiteral("chkJoystick"),
@@ -306,15 +322,18 @@ void MainForm::buildLayout() {
                     {120, 240, 1455, 255});
     optDemoPlay = place(new QRadioButton(QStringLiteral("Play")), fraDemo, QStringLiteral("optDemoPlay"),
                         {240, 480, 1335, 255});
-    optDemoRecord = place(new QRadioButton(QStringLiteral("Record")), fraDemo, QStringLiteral("optDemoRecord"),
-                          {240, 720, 1335, 255});
-    Label7 = place(label(QStringLiteral("Demo Name:")), fraDemo, QStringLiteral("Label7"), {120, 960, 1455, 255});
+    optDemoRecord = place(new QRadioButton(QStringLiteral("Record")), fraDemo,
+                          QStringLiteral("optDemoRecord"), {240, 720, 1335, 255});
+    Label7 =
+        place(label(QStringLiteral("Demo Name:")), fraDemo, QStringLiteral("Label7"), {120, 960, 1455, 255});
     txtDemo = place(textBox({}), fraDemo, QStringLiteral("txtDemo"), {120, 1200, 1455, 285});
 
-    Label3 = place(label(QStringLiteral("Sound:")), options, QStringLiteral("Label3"), {120, 3420, 1215, 255});
-    lstSound = place(dropDownList({"CD Music (w/ SFX)", "Ogg Music (w/ SFX)", "MIDI Music (w/ SFX)", "SFX Only",
-                                   "CD Music (w/o SFX)", "Ogg Music (w/o SFX)", "MIDI Music (w/o SFX)", "No Sound"}),
-                     options, QStringLiteral("lstSound"), {1440, 3360, 2055, 315});
+    Label3 =
+        place(label(QStringLiteral("Sound:")), options, QStringLiteral("Label3"), {120, 3420, 1215, 255});
+    lstSound =
+        place(dropDownList({"CD Music (w/ SFX)", "Ogg Music (w/ SFX)", "MIDI Music (w/ SFX)", "SFX Only",
+                            "CD Music (w/o SFX)", "Ogg Music (w/o SFX)", "MIDI Music (w/o SFX)", "No Sound"}),
+              options, QStringLiteral("lstSound"), {1440, 3360, 2055, 315});
     Label19 = place(label(QStringLiteral("Manual Parameters:")), options, QStringLiteral("Label19"),
                     {120, 3720, 1695, 255});
     txtManualOps = place(textBox({}), options, QStringLiteral("txtManualOps"), {120, 3960, 3495, 285});
@@ -342,15 +361,16 @@ void MainForm::buildLayout() {
     chkNoAdvertise->setChecked(true);
 
     // Password and team battle are not offered: hidden and disabled for good.
-    chkPassword = place(new QCheckBox(QStringLiteral("Admin Password:")), network, QStringLiteral("chkPassword"),
-                        {120, 2160, 1815, 255});
+    chkPassword = place(new QCheckBox(QStringLiteral("Admin Password:")), network,
+                        QStringLiteral("chkPassword"), {120, 2160, 1815, 255});
     txtPassword = place(textBox({}), network, QStringLiteral("txtPassword"), {2040, 2130, 1455, 285});
-    chkTeamBattle = place(new QCheckBox(QStringLiteral("Team Battle:")), network, QStringLiteral("chkTeamBattle"),
-                          {120, 2520, 2055, 255});
+    chkTeamBattle = place(new QCheckBox(QStringLiteral("Team Battle:")), network,
+                          QStringLiteral("chkTeamBattle"), {120, 2520, 2055, 255});
     lstTeamBattle = place(dropDownList({"Color", "Skin"}), network, QStringLiteral("lstTeamBattle"),
                           {1800, 2475, 1695, 315});
-    for (QWidget* unavailable : {static_cast<QWidget*>(chkPassword), static_cast<QWidget*>(txtPassword),
-                                 static_cast<QWidget*>(chkTeamBattle), static_cast<QWidget*>(lstTeamBattle)}) {
+    for (QWidget* unavailable :
+         {static_cast<QWidget*>(chkPassword), static_cast<QWidget*>(txtPassword),
+          static_cast<QWidget*>(chkTeamBattle), static_cast<QWidget*>(lstTeamBattle)}) {
         unavailable->hide();
         unavailable->setEnabled(false);
     }

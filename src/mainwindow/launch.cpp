@@ -1,21 +1,27 @@
 // The run button: the controls become launch options, the options a command line, and the
 // command line a started game.
-#include "MainForm.h"
-#include "compose.h"
-#include "wholeNumber.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 
+#include "MainForm.h"
+#include "compose.h"
+#include "wholeNumber.h"
+
 namespace {
 
-int value(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
+int value(const QCheckBox* box) {
+    return box->isChecked() ? 1 : 0;
+}
 
-std::string text(const QString& s) { return s.toStdString(); }
-std::string text(const QLineEdit* box) { return box->text().toStdString(); }
+std::string text(const QString& s) {
+    return s.toStdString();
+}
+std::string text(const QLineEdit* box) {
+    return box->text().toStdString();
+}
 
 // The selected position of a list; a combo whose text was typed over has none (-1).
 int position(const QComboBox* box) {
@@ -87,26 +93,30 @@ launch::LaunchOptions MainForm::launchOptions() const {
     return o;
 }
 
-void MainForm::Command1_Click() { LaunchGame(); }
+void MainForm::Command1_Click() {
+    LaunchGame();
+}
 
 void MainForm::LaunchGame(const QString& ExtraParams) {
     const auto composition = launch::composeLaunch(launchOptions(), text(ExtraParams));
 
     if (const auto* invalid = std::get_if<launch::MaxPlayersInvalid>(&composition)) {
         platform.dialogs.message(
-            this, {tr("Cannot start the game"),
-                   tr("The game was not started: \"Max Players:\" holds \"%1\", which is not a whole number.\n\n"
-                      "Type a number there (Game panel, Multiplayer, Host) and press RUN! again.")
-                       .arg(QString::fromStdString(invalid->text)),
-                   ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, ui::MessageAnswer::Ok});
+            this,
+            {tr("Cannot start the game"),
+             tr("The game was not started: \"Max Players:\" holds \"%1\", which is not a whole number.\n\n"
+                "Type a number there (Game panel, Multiplayer, Host) and press RUN! again.")
+                 .arg(QString::fromStdString(invalid->text)),
+             ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, ui::MessageAnswer::Ok});
         return;
     }
 
     const auto& command = std::get<launch::LaunchCommand>(composition);
     const auto result = platform.starter.start(command.line, command.windowStyle);
     if (!result.started) {
-        platform.dialogs.message(this, {tr("Cannot start the game"), QString::fromStdString(result.error),
-                                        ui::MessageButtons::Ok, ui::MessageIcon::Stop, ui::MessageAnswer::Ok});
+        platform.dialogs.message(this,
+                                 {tr("Cannot start the game"), QString::fromStdString(result.error),
+                                  ui::MessageButtons::Ok, ui::MessageIcon::Stop, ui::MessageAnswer::Ok});
     }
 }
 
@@ -115,7 +125,8 @@ void MainForm::txtMaxPlayers_KeyPress(int KeyAscii) {
         return;
     }
     if (!launch::toPlayerCount(text(txtMaxPlayers))) {
-        platform.dialogs.message(this, {QStringLiteral("Bogus!"), QStringLiteral("Please enter a number"),
-                                        ui::MessageButtons::Ok, ui::MessageIcon::Stop, ui::MessageAnswer::Ok});
+        platform.dialogs.message(this,
+                                 {QStringLiteral("Bogus!"), QStringLiteral("Please enter a number"),
+                                  ui::MessageButtons::Ok, ui::MessageIcon::Stop, ui::MessageAnswer::Ok});
     }
 }

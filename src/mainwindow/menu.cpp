@@ -1,18 +1,22 @@
 // The main menu: selecting a panel slides the panel grid; hovering an entry describes it.
+#include <QGroupBox>
+#include <QLabel>
+
 #include "ButtonLabel.h"
 #include "MainForm.h"
 #include "twips.h"
-
-#include <QGroupBox>
-#include <QLabel>
 
 namespace {
 
 const QColor selectionGreen(0x00, 0xFF, 0x00);
 const QColor white(0xFF, 0xFF, 0xFF);
 
-constexpr int column(int k) { return k % 2; }
-constexpr int row(int k) { return k / 2; }
+constexpr int column(int k) {
+    return k % 2;
+}
+constexpr int row(int k) {
+    return k / 2;
+}
 
 const char* const menuDescriptions[] = {
     "Set the character and mode, and start playing.",

@@ -1,6 +1,8 @@
 // Layout of the colour picker: one swatch per colour number, together filling the window.
 #include "frmColor.h"
 
+#include <QEvent>
+
 #include "ButtonLabel.h"
 #include "colors.h"
 #include "style.h"
@@ -23,7 +25,24 @@ frmColor::frmColor(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWi
         swatch->setTextColor(Qt::white);
         swatch->setFont(swatchFont);
         swatch->setToolTip(QString::fromLatin1(entry.name));
-        connect(swatch, &ui::ClickLabel::clicked, this, [this, n] { emit picked(n); });
+        connect(swatch, &ui::ClickLabel::clicked, this, [this, n] { lblColor_Click(n); });
         lblColor[static_cast<std::size_t>(n)] = swatch;
     }
+}
+
+void frmColor::lblColor_Click(int Index) {
+    emit picked(Index, lblColor[static_cast<std::size_t>(Index)]->backgroundColor());
+    close();
+}
+
+void frmColor::Form_LostFocus() {
+    close();
+}
+
+void frmColor::changeEvent(QEvent* event) {
+    // Closing hides the picker at once and deletes it when control is back in the event loop.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible()) {
+        Form_LostFocus();
+    }
+    QWidget::changeEvent(event);
 }

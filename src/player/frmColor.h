@@ -1,9 +1,9 @@
 // The colour picker: a borderless window of fifteen colour swatches.
 #pragma once
 
-#include <QWidget>
-
 #include <array>
+
+#include <QWidget>
 
 namespace ui {
 class ButtonLabel;
@@ -17,7 +17,14 @@ public:
     // Swatches 1 to 15; element 0 is unused, as colour number 0 is never offered.
     std::array<ui::ButtonLabel*, 16> lblColor{};
 
+    // A swatch was clicked: hand its number and colour to the main window, then close.
+    void lblColor_Click(int Index);
+    // The picker lost the focus: close without a pick.
+    void Form_LostFocus();
+
 signals:
-    // A swatch was clicked.
-    void picked(int Index);
+    void picked(int number, const QColor& color);
+
+protected:
+    void changeEvent(QEvent* event) override;
 };

@@ -6,7 +6,9 @@
 
 namespace ui {
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { setMouseTracking(true); }
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
+    setMouseTracking(true);
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
@@ -46,7 +48,9 @@ ButtonLabel::ButtonLabel(const QString& caption, QWidget* parent) : ClickLabel(p
     setTextColor(palette().color(QPalette::Text));
 }
 
-QColor ButtonLabel::backgroundColor() const { return palette().color(QPalette::Window); }
+QColor ButtonLabel::backgroundColor() const {
+    return palette().color(QPalette::Window);
+}
 
 void ButtonLabel::setBackgroundColor(const QColor& color) {
     QPalette p = palette();
@@ -67,7 +71,9 @@ void ButtonLabel::paintEvent(QPaintEvent* event) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-bool ButtonLabel::isBold() const { return font().bold(); }
+bool ButtonLabel::isBold() const {
+    return font().bold();
+}
 
 void ButtonLabel::setBold(bool bold) {
     QFont f = font();

@@ -28,8 +28,8 @@ struct InputBoxRequest {
 
 struct OpenFileRequest {
     QString title;
-    QString initialName;   // shown in the name box, e.g. "*.wad"
-    QStringList filters;   // "Description (*.ext)", in order; the first is selected at opening
+    QString initialName; // shown in the name box, e.g. "*.wad"
+    QStringList filters; // "Description (*.ext)", in order; the first is selected at opening
     QString initialFolder;
     QString defaultExtension;
 };

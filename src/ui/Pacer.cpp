@@ -7,7 +7,9 @@
 
 namespace ui {
 
-RealPacer::RealPacer() { clock.start(); }
+RealPacer::RealPacer() {
+    clock.start();
+}
 
 void RealPacer::step(int delayMs, const std::function<void()>& moves) {
     const qint64 deadline = clock.elapsed() + delayMs;
@@ -15,7 +17,8 @@ void RealPacer::step(int delayMs, const std::function<void()>& moves) {
 
     // Events are processed at least once per step, even when the moves used up the whole delay.
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    for (qint64 remaining = deadline - clock.elapsed(); remaining > 0; remaining = deadline - clock.elapsed()) {
+    for (qint64 remaining = deadline - clock.elapsed(); remaining > 0;
+         remaining = deadline - clock.elapsed()) {
         QEventLoop loop;
         QTimer timer;
         timer.setSingleShot(true);

@@ -18,17 +18,21 @@ void WrappingCheckBox::paintEvent(QPaintEvent*) {
 
     const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
     const QRect textRect = rect().adjusted(indicator.right() + 1 + spacing, 0, 0, 0);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = painter.boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
+        focus.rect =
+            painter.boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }
 
 // The whole box takes the click, since the wrapped caption is not where QCheckBox expects it.
-bool WrappingCheckBox::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+bool WrappingCheckBox::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
 
 } // namespace ui

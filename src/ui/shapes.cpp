@@ -26,7 +26,9 @@ void OutlineShape::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
 }
 
-LineShape::LineShape(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+LineShape::LineShape(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 
 void LineShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -30,9 +30,10 @@ void applyLauncherStyle(QApplication& app) {
     }
     app.setFont(dialogFont());
     // Frames carry their caption in the border line, so their contents start just below it.
-    app.setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
+    app.setStyleSheet(
+        QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: "
+                       "6px; padding: 0 2px; }"));
 }
 
 } // namespace ui

@@ -1,0 +1,22 @@
+// The three playable characters and what choosing one sets.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <array>
+
+namespace player {
+
+struct Character {
+    const char* heading;     // the name in capitals, also the skin name
+    const char* description;
+    const char* defaultName; // the player name that goes with the character
+    const char* colorNumber; // default colour number
+    QColor swatch;           // what the colour field shows after choosing the character
+    int stripOffset;         // Left of the portrait strip (pixels) that the slide aims at
+};
+
+const std::array<Character, 3>& characters();
+
+} // namespace player

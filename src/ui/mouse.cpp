@@ -1,0 +1,66 @@
+// Event filters that turn Qt's mouse events into the window's pointer handlers.
+#include "mouse.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace ui {
+namespace {
+
+class MoveHook : public QObject {
+public:
+    MoveHook(QWidget* widget, std::function<void()> handler) : QObject(widget), handler(std::move(handler)) {}
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove) {
+            handler();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> handler;
+};
+
+class ClickHook : public QObject {
+public:
+    ClickHook(QWidget* widget, std::function<void()> handler)
+        : QObject(widget), widget(widget), handler(std::move(handler)) {}
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+            pressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease && pressed) {
+            pressed = false;
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+                handler();
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget* widget;
+    std::function<void()> handler;
+    bool pressed = false;
+};
+
+} // namespace
+
+void keepMouseMoves(QWidget* widget) {
+    widget->setMouseTracking(true);
+    widget->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void onMouseMove(QWidget* widget, std::function<void()> handler) {
+    keepMouseMoves(widget);
+    widget->installEventFilter(new MoveHook(widget, std::move(handler)));
+}
+
+void onClick(QWidget* widget, std::function<void()> handler) {
+    widget->installEventFilter(new ClickHook(widget, std::move(handler)));
+}
+
+} // namespace ui
