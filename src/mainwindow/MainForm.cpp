@@ -6,11 +6,13 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
 
 #include "ButtonLabel.h"
 #include "frmColor.h"
+#include "frmHelp.h"
 #include "mouse.h"
 #include "twips.h"
 
@@ -25,8 +27,10 @@ MainForm::MainForm(const ui::Platform& platform, QWidget* parent)
 }
 
 MainForm::~MainForm() {
-    // The picker belongs to this window's life; the about window does not.
+    // The picker belongs to this window's life. The about window outlives it on screen; it is
+    // only deleted here when the program ends, or when it was closed and awaits its deletion.
     delete colorPicker.data();
+    delete aboutWindow.data();
 }
 
 void MainForm::Form_Load() {
@@ -100,4 +104,9 @@ void MainForm::connectHandlers() {
     connect(lblColor, &ui::ClickLabel::clicked, this, &MainForm::lblColor_Click);
     connect(Command1, &QToolButton::clicked, this, &MainForm::Command1_Click);
     txtMaxPlayers->installEventFilter(this);
+    connect(Command9, &QPushButton::clicked, this, &MainForm::Command9_Click);
+    connect(Command10, &QPushButton::clicked, this, &MainForm::Command10_Click);
+    connect(lblHelp, &ui::ClickLabel::clicked, this, &MainForm::lblHelp_Click);
+    connect(Image1, &ui::ClickLabel::clicked, this, &MainForm::Image1_Click);
+    connectDescriptions();
 }

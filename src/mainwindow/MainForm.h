@@ -176,6 +176,21 @@ public:
     void lblColor_Click();
     void colorPicked(int number, const QColor& color);
 
+    // --- Description line (mainwindow/hover.cpp)
+    void lblHelp_MouseMove(int Button, int Shift, float X, float Y);
+    void Form_MouseMove(int Button, int Shift, float X, float Y);
+    void Label2_MouseMove(int Button, int Shift, float X, float Y);
+    void GamePanel_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void ngOpt_MouseMove(int Index, int Button, int Shift, float X, float Y);
+
+    // --- Add-on files (addons/addons.cpp)
+    void Command9_Click();
+    void Command10_Click();
+
+    // --- About window and eye candy (about/about.cpp, about/eyeCandy.cpp)
+    void lblHelp_Click();
+    void Image1_Click();
+
     // --- Run button (mainwindow/launch.cpp)
     void Command1_Click();
     void LaunchGame(const QString& ExtraParams = QString());
@@ -185,11 +200,13 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayout();
     void connectHandlers();
+    void connectDescriptions();
 
     ui::Platform platform;
     bool centredOnce = false;

@@ -1,12 +1,12 @@
 // Play mode: single player or multiplayer, joining or hosting, and the server address.
+#include <QGroupBox>
+#include <QLabel>
+
 #include "ButtonLabel.h"
 #include "InputLock.h"
 #include "MainForm.h"
 #include "characters.h"
 #include "twips.h"
-
-#include <QGroupBox>
-#include <QLabel>
 
 namespace {
 
@@ -119,7 +119,8 @@ void MainForm::frmMulti_MouseMove(int Index, int /*Button*/, int /*Shift*/, floa
     } else if (Index == 1 && txtMultiType == QLatin1String("Join")) {
         invitation = "Click here to host your own server.";
     }
-    lblDesc->setText(invitation ? QString::fromLatin1(invitation) : QStringLiteral("Please select an option"));
+    lblDesc->setText(invitation ? QString::fromLatin1(invitation)
+                                : QStringLiteral("Please select an option"));
 }
 
 void MainForm::lblIPMan_Click() {

@@ -1,10 +1,5 @@
 // The Game panel: play mode and multiplayer kind, server address, character and colour.
-#include "ButtonLabel.h"
-#include "InputLock.h"
-#include "MainForm.h"
-#include "frmColor.h"
-#include "guiFixtures.h"
-#include "twips.h"
+#include <memory>
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -15,7 +10,12 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <memory>
+#include "ButtonLabel.h"
+#include "InputLock.h"
+#include "MainForm.h"
+#include "frmColor.h"
+#include "guiFixtures.h"
+#include "twips.h"
 
 using testsupport::InstantPacer;
 using testsupport::RecordingStarter;
@@ -25,7 +25,9 @@ namespace {
 
 const QColor green(0x00, 0xFF, 0x00);
 
-QPoint twipsPos(const QWidget* w) { return {ui::twipsLeft(w), ui::twipsTop(w)}; }
+QPoint twipsPos(const QWidget* w) {
+    return {ui::twipsLeft(w), ui::twipsTop(w)};
+}
 
 // Clicks whatever the user would hit at `pos` of `container`: the topmost control there.
 void clickAt(QWidget* container, const QPoint& pos) {
@@ -36,7 +38,9 @@ void clickAt(QWidget* container, const QPoint& pos) {
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(container, pos));
 }
 
-void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
 
 QList<frmColor*> openPickers() {
     QList<frmColor*> pickers;
@@ -172,13 +176,16 @@ private slots:
         dialogs.inputAnswers.push_back(QStringLiteral("192.168.0.10"));
         click(form->lblIPMan);
         click(form->check2);
-        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 -connect 192.168.0.10 -nofiles -name Comet "));
+        QCOMPARE(run(),
+                 std::string("klemwin -skin COMET -color 7 -connect 192.168.0.10 -nofiles -name Comet "));
 
         form->lstWADFiles->addItem(QStringLiteral("levels.wad"));
         click(form->check2);
         clickCard(1);
-        QCOMPARE(run(), std::string("klemwin -file levels.wad -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 1 "
-                                    "-noadvertise -server 1 -notime -timer 5 -name Comet "));
+        QCOMPARE(
+            run(),
+            std::string("klemwin -file levels.wad -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 1 "
+                        "-noadvertise -server 1 -notime -timer 5 -name Comet "));
     }
 
     void card_switchEndsWithTheChosenCardInFront() {
@@ -267,7 +274,8 @@ private slots:
         dialogs.inputAnswers.push_back(QStringLiteral("server.example"));
         click(form->lblIPMan);
         QCOMPARE(dialogs.inputs.size(), size_t(1));
-        QCOMPARE(dialogs.inputs[0].prompt, QStringLiteral("Enter the IP / Address of the game server below..."));
+        QCOMPARE(dialogs.inputs[0].prompt,
+                 QStringLiteral("Enter the IP / Address of the game server below..."));
         QCOMPARE(dialogs.inputs[0].title, QStringLiteral("Manual connection"));
         QCOMPARE(dialogs.inputs[0].proposed, QStringLiteral("0.0.0.0"));
         QCOMPARE(form->lblIPMan->text(), QStringLiteral("server.example"));
@@ -299,8 +307,9 @@ private slots:
             click(form->Command3[s.arrow]);
             QCOMPARE(form->txtPlayerName->text(), QString::fromLatin1(s.name));
             QCOMPARE(form->imgCharPic->x(), s.rest);
-            QCOMPARE(QString::fromStdString(run()), QStringLiteral("klemwin -skin %1 -color %2 ")
-                                                        .arg(QLatin1String(s.skin), form->lblColor2));
+            QCOMPARE(
+                QString::fromStdString(run()),
+                QStringLiteral("klemwin -skin %1 -color %2 ").arg(QLatin1String(s.skin), form->lblColor2));
         }
         QCOMPARE(form->lblDesc->text(),
                  QStringLiteral("COMET\r\nThe only and only Gold Streak. Fast and furious!"));
@@ -403,6 +412,8 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) { return testsupport::runGuiTests<GamePanelTest>(argc, argv); }
+int main(int argc, char** argv) {
+    return testsupport::runGuiTests<GamePanelTest>(argc, argv);
+}
 
 #include "gamepanel_test.moc"

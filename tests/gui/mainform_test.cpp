@@ -1,12 +1,6 @@
 // The main window: start-up state, menu slide and hover, run button, max-players check, close.
-#include "ButtonLabel.h"
-#include "MainForm.h"
-#include "Pacer.h"
-#include "commandLine.h"
-#include "frmColor.h"
-#include "guiFixtures.h"
-#include "standinRecord.h"
-#include "twips.h"
+#include <filesystem>
+#include <memory>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,8 +11,14 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <filesystem>
-#include <memory>
+#include "ButtonLabel.h"
+#include "MainForm.h"
+#include "Pacer.h"
+#include "commandLine.h"
+#include "frmColor.h"
+#include "guiFixtures.h"
+#include "standinRecord.h"
+#include "twips.h"
 
 using launch::WindowStyle;
 using testsupport::InstantPacer;
@@ -30,9 +30,13 @@ namespace {
 const QColor green(0x00, 0xFF, 0x00);
 const QColor white(0xFF, 0xFF, 0xFF);
 
-QPoint panelTwips(const QWidget* panel) { return {ui::twipsLeft(panel), ui::twipsTop(panel)}; }
+QPoint panelTwips(const QWidget* panel) {
+    return {ui::twipsLeft(panel), ui::twipsTop(panel)};
+}
 
-void hover(QWidget* widget) { QTest::mouseMove(widget, widget->rect().center()); }
+void hover(QWidget* widget) {
+    QTest::mouseMove(widget, widget->rect().center());
+}
 
 } // namespace
 
@@ -111,9 +115,9 @@ private slots:
     }
 
     void startUp_hiddenControlsStayHidden() {
-        for (QWidget* hidden : {static_cast<QWidget*>(form->chkPassword), static_cast<QWidget*>(form->txtPassword),
-                                static_cast<QWidget*>(form->chkTeamBattle),
-                                static_cast<QWidget*>(form->lstTeamBattle)}) {
+        for (QWidget* hidden :
+             {static_cast<QWidget*>(form->chkPassword), static_cast<QWidget*>(form->txtPassword),
+              static_cast<QWidget*>(form->chkTeamBattle), static_cast<QWidget*>(form->lstTeamBattle)}) {
             QVERIFY(!hidden->isVisible());
             QVERIFY(!hidden->isEnabled());
         }
@@ -156,8 +160,8 @@ private slots:
         form->lstWADFiles->addItems({"a.wad", "b c.wad"});
         form->lstSound->setCurrentIndex(7);
         click(form->Command1);
-        QCOMPARE(starter.calls.at(0).line,
-                 std::string("klemwin -nodigmusic -nomusic -nosound -file a.wad b c.wad -opengl -skin COMET -color 7 -warp 3"));
+        QCOMPARE(starter.calls.at(0).line, std::string("klemwin -nodigmusic -nomusic -nosound -file a.wad b "
+                                                       "c.wad -opengl -skin COMET -color 7 -warp 3"));
         // Nothing of the launch changes a setting.
         QVERIFY(form->chkOpenGL->isChecked());
         QCOMPARE(form->lstWADFiles->count(), 2);
@@ -347,13 +351,16 @@ private slots:
         click(window.Command1);
         const auto records = testsupport::waitForStandinRecords(record, 1);
         QCOMPARE(records.size(), size_t(1));
-        const auto expected = launch::splitCommandLine("klemwin -skin COMET -color 7 -name \"Zo\xc3\xab K\" ; $(touch x)");
+        const auto expected =
+            launch::splitCommandLine("klemwin -skin COMET -color 7 -name \"Zo\xc3\xab K\" ; $(touch x)");
         QCOMPARE(records[0].words, expected);
         QCOMPARE(records[0].words.at(6), std::string("Zo\xc3\xab K"));
         QVERIFY(dialogs.messages.empty());
     }
 };
 
-int main(int argc, char** argv) { return testsupport::runGuiTests<MainFormTest>(argc, argv); }
+int main(int argc, char** argv) {
+    return testsupport::runGuiTests<MainFormTest>(argc, argv);
+}
 
 #include "mainform_test.moc"
