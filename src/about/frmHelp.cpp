@@ -1,12 +1,12 @@
 // Layout of the about window; it closes itself with its Close label or its close box.
 #include "frmHelp.h"
 
-#include <QIcon>
-#include <QLabel>
-
 #include "ButtonLabel.h"
 #include "style.h"
 #include "twips.h"
+
+#include <QIcon>
+#include <QLabel>
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The add-on list: Add picks a file and lists its bare name; Delete removes the selected entry.
-#include <QCoreApplication>
-#include <QListWidget>
-
 #include "CommDlgs.h"
 #include "MainForm.h"
+
+#include <QCoreApplication>
+#include <QListWidget>
 
 void MainForm::Command9_Click() {
     const QString path = CommDlgs::ShowFileDialog(

@@ -1,13 +1,13 @@
 // Orbitron Launcher: sets up a game and starts "klemwin" with one command line.
-#include <filesystem>
-
-#include <QApplication>
-
 #include "Dialogs.h"
 #include "GameStarter.h"
 #include "MainForm.h"
 #include "Pacer.h"
 #include "style.h"
+
+#include <QApplication>
+
+#include <filesystem>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

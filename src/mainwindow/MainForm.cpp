@@ -1,6 +1,12 @@
 // Creation, start-up state and close of the main window.
 #include "MainForm.h"
 
+#include "ButtonLabel.h"
+#include "frmColor.h"
+#include "frmHelp.h"
+#include "mouse.h"
+#include "twips.h"
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,12 +15,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
-
-#include "ButtonLabel.h"
-#include "frmColor.h"
-#include "frmHelp.h"
-#include "mouse.h"
-#include "twips.h"
 
 MainForm::MainForm(const ui::Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -1,14 +1,14 @@
 // The main window: every control of the launcher under its own name, and its event handlers.
 #pragma once
 
-#include <array>
-#include <cstdint>
+#include "Platform.h"
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include "Platform.h"
+#include <array>
+#include <cstdint>
 
 class QCheckBox;
 class QComboBox;

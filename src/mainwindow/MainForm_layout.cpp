@@ -1,5 +1,13 @@
 // The main window's controls as laid out at creation: container, caption or text, twips
 // rectangle (Left, Top, Width, Height), tooltip, font and colours.
+#include "ButtonLabel.h"
+#include "MainForm.h"
+#include "WrappingCheckBox.h"
+#include "mouse.h"
+#include "shapes.h"
+#include "style.h"
+#include "twips.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,14 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-
-#include "ButtonLabel.h"
-#include "MainForm.h"
-#include "WrappingCheckBox.h"
-#include "mouse.h"
-#include "shapes.h"
-#include "style.h"
-#include "twips.h"
 
 using ui::ButtonLabel;
 using ui::TwipsRect;

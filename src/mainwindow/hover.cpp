@@ -1,5 +1,9 @@
 // The description line: every control explains itself while the pointer moves over it, and the
 // backgrounds take the bold highlights away again.
+#include "ButtonLabel.h"
+#include "MainForm.h"
+#include "mouse.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,10 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-
-#include "ButtonLabel.h"
-#include "MainForm.h"
-#include "mouse.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // The run button: the controls become launch options, the options a command line, and the
 // command line a started game.
+#include "MainForm.h"
+#include "compose.h"
+#include "wholeNumber.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-
-#include "MainForm.h"
-#include "compose.h"
-#include "wholeNumber.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The main menu: selecting a panel slides the panel grid; hovering an entry describes it.
-#include <QGroupBox>
-#include <QLabel>
-
 #include "ButtonLabel.h"
 #include "MainForm.h"
 #include "twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Play mode: single player or multiplayer, joining or hosting, and the server address.
-#include <QGroupBox>
-#include <QLabel>
-
 #include "ButtonLabel.h"
 #include "InputLock.h"
 #include "MainForm.h"
 #include "characters.h"
 #include "twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
 
 namespace {
 

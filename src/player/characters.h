@@ -9,7 +9,7 @@
 namespace player {
 
 struct Character {
-    const char* heading;     // the name in capitals, also the skin name
+    const char* heading; // the name in capitals, also the skin name
     const char* description;
     const char* defaultName; // the player name that goes with the character
     const char* colorNumber; // default colour number

@@ -1,10 +1,10 @@
 // The player colours the game knows, by number, and the characters with their defaults.
 #pragma once
 
-#include <array>
-
 #include <QColor>
 #include <QString>
+
+#include <array>
 
 namespace player {
 

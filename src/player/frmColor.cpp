@@ -1,12 +1,12 @@
 // Layout of the colour picker: one swatch per colour number, together filling the window.
 #include "frmColor.h"
 
-#include <QEvent>
-
 #include "ButtonLabel.h"
 #include "colors.h"
 #include "style.h"
 #include "twips.h"
+
+#include <QEvent>
 
 frmColor::frmColor(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmColor"));

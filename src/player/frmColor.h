@@ -1,9 +1,9 @@
 // The colour picker: a borderless window of fifteen colour swatches.
 #pragma once
 
-#include <array>
-
 #include <QWidget>
+
+#include <array>
 
 namespace ui {
 class ButtonLabel;

@@ -39,7 +39,9 @@ InputLock::~InputLock() {
     }
 }
 
-bool InputLock::isLocked(const QWidget* container) { return container->property(lockCount).toInt() > 0; }
+bool InputLock::isLocked(const QWidget* container) {
+    return container->property(lockCount).toInt() > 0;
+}
 
 bool InputLock::eventFilter(QObject* watched, QEvent* event) {
     if (container && isInput(event->type()) && watched->isWidgetType()) {

@@ -1,9 +1,9 @@
 // Timed animation steps that keep the window responsive between moves.
 #pragma once
 
-#include <functional>
-
 #include <QElapsedTimer>
+
+#include <functional>
 
 namespace ui {
 

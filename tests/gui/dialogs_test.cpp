@@ -1,5 +1,6 @@
 // The real Qt dialogs behind the dialog seam, answered with the keyboard as a user would.
-#include <functional>
+#include "Dialogs.h"
+#include "guiFixtures.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -7,8 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "Dialogs.h"
-#include "guiFixtures.h"
+#include <functional>
 
 namespace {
 

@@ -1,5 +1,8 @@
 // Add-on files, hover descriptions, the about window and the eye-candy reactions.
-#include <memory>
+#include "ButtonLabel.h"
+#include "MainForm.h"
+#include "frmHelp.h"
+#include "guiFixtures.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,10 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "ButtonLabel.h"
-#include "MainForm.h"
-#include "frmHelp.h"
-#include "guiFixtures.h"
+#include <memory>
 
 using testsupport::InstantPacer;
 using testsupport::RecordingStarter;

@@ -1,5 +1,10 @@
 // The Game panel: play mode and multiplayer kind, server address, character and colour.
-#include <memory>
+#include "ButtonLabel.h"
+#include "InputLock.h"
+#include "MainForm.h"
+#include "frmColor.h"
+#include "guiFixtures.h"
+#include "twips.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -10,12 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "ButtonLabel.h"
-#include "InputLock.h"
-#include "MainForm.h"
-#include "frmColor.h"
-#include "guiFixtures.h"
-#include "twips.h"
+#include <memory>
 
 using testsupport::InstantPacer;
 using testsupport::RecordingStarter;

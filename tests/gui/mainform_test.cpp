@@ -1,6 +1,12 @@
 // The main window: start-up state, menu slide and hover, run button, max-players check, close.
-#include <filesystem>
-#include <memory>
+#include "ButtonLabel.h"
+#include "MainForm.h"
+#include "Pacer.h"
+#include "commandLine.h"
+#include "frmColor.h"
+#include "guiFixtures.h"
+#include "standinRecord.h"
+#include "twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,14 +17,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "ButtonLabel.h"
-#include "MainForm.h"
-#include "Pacer.h"
-#include "commandLine.h"
-#include "frmColor.h"
-#include "guiFixtures.h"
-#include "standinRecord.h"
-#include "twips.h"
+#include <filesystem>
+#include <memory>
 
 using launch::WindowStyle;
 using testsupport::InstantPacer;

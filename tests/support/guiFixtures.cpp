@@ -55,6 +55,8 @@ void InstantPacer::step(int delayMs, const std::function<void()>& moves) {
     QCoreApplication::processEvents();
 }
 
-void applyTestStyle(QApplication& app) { ui::applyLauncherStyle(app); }
+void applyTestStyle(QApplication& app) {
+    ui::applyLauncherStyle(app);
+}
 
 } // namespace testsupport

@@ -59,8 +59,7 @@ public:
 };
 
 // Runs a Qt Test object with the launcher's style applied, as the program itself has it.
-template <class TestObject>
-int runGuiTests(int argc, char** argv);
+template <class TestObject> int runGuiTests(int argc, char** argv);
 
 void applyTestStyle(QApplication& app);
 
@@ -68,8 +67,7 @@ void applyTestStyle(QApplication& app);
 
 #include <QTest>
 
-template <class TestObject>
-int testsupport::runGuiTests(int argc, char** argv) {
+template <class TestObject> int testsupport::runGuiTests(int argc, char** argv) {
     QApplication app(argc, argv);
     applyTestStyle(app);
     TestObject tests;

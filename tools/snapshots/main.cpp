@@ -24,7 +24,9 @@ public:
 
 class NoStarter final : public launch::GameStarter {
 public:
-    launch::StartResult start(const std::string&, launch::WindowStyle) override { return {false, "not here"}; }
+    launch::StartResult start(const std::string&, launch::WindowStyle) override {
+        return {false, "not here"};
+    }
 };
 
 bool save(QWidget* window, const QDir& folder, const QString& name) {
