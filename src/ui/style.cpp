@@ -31,7 +31,8 @@ void applyLauncherStyle(QApplication& app) {
     app.setFont(dialogFont());
     // Frames carry their caption in the border line, so their contents start just below it.
     app.setStyleSheet(
-        QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px;"
+                       " background-color: palette(window); }"
                        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: "
                        "6px; padding: 0 2px; }"));
 }

@@ -66,6 +66,14 @@ int main(int argc, char* argv[]) {
         ok = save(&form, folder, names[k]) && ok;
     }
 
+    // The Game panel in host mode, with a two-line description.
+    form.lblMainMenu_Click(0);
+    form.spGameOpt_Click(1);
+    form.frmMulti_Click(1);
+    form.Command3_Click(1);
+    QApplication::processEvents();
+    ok = save(&form, folder, "main-host.png") && ok;
+
     frmColor picker;
     picker.show();
     ok = save(&picker, folder, "picker.png") && ok;
