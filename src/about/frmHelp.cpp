@@ -46,6 +46,7 @@ frmHelp::frmHelp(QWidget* parent)
     ui::setTwipsGeometry(Picture1, {3360, 120, 495, 495});
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setPixmap(icon.pixmap(32, 32));
+    Picture1->setAccessibleName(tr("Orbitron Launcher icon"));
 
     lblClose = new ui::ButtonLabel(QStringLiteral("Close"), this);
     lblClose->setObjectName(QStringLiteral("lblClose"));

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
@@ -109,4 +110,11 @@ void MainForm::connectHandlers() {
     connect(lblHelp, &ui::ClickLabel::clicked, this, &MainForm::lblHelp_Click);
     connect(Image1, &ui::ClickLabel::clicked, this, &MainForm::Image1_Click);
     connectDescriptions();
+
+    runMenu = new QMenu(this);
+    runMenu->setObjectName(QStringLiteral("runMenu"));
+    runMenu->addAction(tr("Copy Command Line"), this, &MainForm::copyCommandLine);
+    Command1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Command1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { runMenu->popup(Command1->mapToGlobal(pos)); });
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -17,6 +18,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
@@ -25,7 +27,8 @@ class frmHelp;
 
 namespace launch {
 struct LaunchOptions;
-}
+struct LaunchCommand;
+} // namespace launch
 
 namespace ui {
 class ButtonLabel;
@@ -153,6 +156,7 @@ public:
     // The secondary windows while they exist.
     QPointer<frmColor> colorPicker;
     QPointer<frmHelp> aboutWindow;
+    QMenu* runMenu = nullptr; // RUN!'s context menu
 
     // --- Start-up and close (mainwindow/MainForm.cpp)
     void Form_Load();
@@ -195,6 +199,11 @@ public:
     void Command1_Click();
     void LaunchGame(const QString& ExtraParams = QString());
     launch::LaunchOptions launchOptions() const;
+    // The line a click on RUN! would start now, or none (after saying why) when max players is no
+    // number.
+    std::optional<launch::LaunchCommand> composeFromControls(const QString& ExtraParams);
+    // RUN!'s context menu: puts that line on the clipboard.
+    void copyCommandLine();
     void txtMaxPlayers_KeyPress(int KeyAscii);
 
 protected:

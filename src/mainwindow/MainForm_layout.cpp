@@ -135,6 +135,7 @@ void MainForm::buildLayout() {
     Image1 = place(new ui::ClickLabel, this, QStringLiteral("Image1"), {120, 2400, 1920, 3000},
                    QStringLiteral("Don't mess, or you'll get burned!"));
     Image1->setScaledContents(true);
+    Image1->setAccessibleName(tr("Menu picture"));
     Image1->setPixmap(imgStashed[0]->pixmap());
 
     // Viewport with the four panels, joined to the menu box by two connector lines.
@@ -191,6 +192,10 @@ void MainForm::buildLayout() {
     imgCharPic->setAttribute(Qt::WA_TransparentForMouseEvents);
     Command3[1] = place(pictureButton(QStringLiteral(":/pictures/arrow-right.gif"), {13, 13}), game,
                         indexed("Command3", 1), {2240, 600, 255, 255});
+    Command3[0]->setAccessibleName(tr("Previous character"));
+    Command3[1]->setAccessibleName(tr("Next character"));
+    Picture2->setAccessibleName(tr("Character portrait"));
+    imgCharPic->setAccessibleName(tr("Character portrait"));
     Label5 = place(label(QStringLiteral("Color"), Qt::AlignCenter), game, QStringLiteral("Label5"),
                    {2640, 360, 975, 255});
     lblColor = place(new ButtonLabel, game, QStringLiteral("lblColor"), {2640, 600, 975, 255},
@@ -198,6 +203,7 @@ void MainForm::buildLayout() {
     lblColor->setBackgroundColor(QColor(0x00, 0x00, 0xFF));
     lblColor->setTextColor(Qt::white);
     lblColor->setBold(true);
+    lblColor->setAccessibleName(tr("Color"));
 
     spGameOpt[0] = place(new ButtonLabel(QStringLiteral("Single Player")), game, indexed("spGameOpt", 0),
                          {360, 1080, 1335, 255}, QStringLiteral("Play alone..."));

@@ -5,7 +5,9 @@
 #include "wholeNumber.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -97,9 +99,8 @@ void MainForm::Command1_Click() {
     LaunchGame();
 }
 
-void MainForm::LaunchGame(const QString& ExtraParams) {
-    const auto composition = launch::composeLaunch(launchOptions(), text(ExtraParams));
-
+std::optional<launch::LaunchCommand> MainForm::composeFromControls(const QString& ExtraParams) {
+    auto composition = launch::composeLaunch(launchOptions(), text(ExtraParams));
     if (const auto* invalid = std::get_if<launch::MaxPlayersInvalid>(&composition)) {
         platform.dialogs.message(
             this,
@@ -108,15 +109,27 @@ void MainForm::LaunchGame(const QString& ExtraParams) {
                 "Type a number there (Game panel, Multiplayer, Host) and press RUN! again.")
                  .arg(QString::fromStdString(invalid->text)),
              ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, ui::MessageAnswer::Ok});
+        return std::nullopt;
+    }
+    return std::get<launch::LaunchCommand>(std::move(composition));
+}
+
+void MainForm::LaunchGame(const QString& ExtraParams) {
+    const auto command = composeFromControls(ExtraParams);
+    if (!command) {
         return;
     }
-
-    const auto& command = std::get<launch::LaunchCommand>(composition);
-    const auto result = platform.starter.start(command.line, command.windowStyle);
+    const auto result = platform.starter.start(command->line, command->windowStyle);
     if (!result.started) {
         platform.dialogs.message(this,
                                  {tr("Cannot start the game"), QString::fromStdString(result.error),
                                   ui::MessageButtons::Ok, ui::MessageIcon::Stop, ui::MessageAnswer::Ok});
+    }
+}
+
+void MainForm::copyCommandLine() {
+    if (const auto command = composeFromControls({})) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(command->line));
     }
 }
 

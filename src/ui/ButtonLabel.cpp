@@ -1,6 +1,8 @@
 // Clickable labels and button labels.
 #include "ButtonLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -79,6 +81,53 @@ void ButtonLabel::setBold(bool bold) {
     QFont f = font();
     f.setBold(bold);
     setFont(f);
+}
+
+namespace {
+
+class ClickLabelAccessible : public QAccessibleWidget {
+public:
+    ClickLabelAccessible(ClickLabel* label, QAccessible::Role role) : QAccessibleWidget(label, role) {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            const auto* label = static_cast<const ClickLabel*>(widget());
+            if (!label->accessibleName().isEmpty()) {
+                return label->accessibleName();
+            }
+            if (!label->text().isEmpty()) {
+                return label->text();
+            }
+            return label->toolTip();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction() && widget()->isEnabled()) {
+            static_cast<ClickLabel*>(widget())->click();
+        }
+    }
+};
+
+QAccessibleInterface* labelAccessibility(const QString& className, QObject* object) {
+    if (className == QLatin1String("ui::ButtonLabel")) {
+        return new ClickLabelAccessible(static_cast<ClickLabel*>(object), QAccessible::Button);
+    }
+    if (className == QLatin1String("ui::ClickLabel")) {
+        return new ClickLabelAccessible(static_cast<ClickLabel*>(object), QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void installLabelAccessibility() {
+    QAccessible::installFactory(labelAccessibility);
 }
 
 } // namespace ui

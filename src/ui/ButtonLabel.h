@@ -12,6 +12,9 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent = nullptr);
 
+    // Acts as if the user clicked it (used by assistive technology).
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
     void mouseMoved();
@@ -46,5 +49,10 @@ private:
     // The border keeps the window-text colour whatever colour the caption is given.
     QColor borderColor;
 };
+
+// Makes clickable labels known to screen readers: a button label is a push button named by its
+// caption (or its accessible name, for labels without one); a clickable picture is a graphic that
+// can be pressed. Call once after the application object exists.
+void installLabelAccessibility();
 
 } // namespace ui

@@ -1,6 +1,8 @@
 // One style for every desktop, so the fixed layout never cuts a caption.
 #include "style.h"
 
+#include "ButtonLabel.h"
+
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
@@ -24,6 +26,7 @@ QFont fixedFont() {
 }
 
 void applyLauncherStyle(QApplication& app) {
+    installLabelAccessibility();
     if (QStyle* fusion = QStyleFactory::create("Fusion")) {
         app.setStyle(fusion);
         app.setPalette(fusion->standardPalette());
