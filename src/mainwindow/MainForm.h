@@ -3,6 +3,7 @@
 
 #include "Platform.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -165,6 +166,8 @@ public:
     // --- Menu (mainwindow/menu.cpp)
     void lblMainMenu_Click(int Index);
     void lblMainMenu_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    // The picture of menu entry k, read from the program's pictures the first time it is needed.
+    QPixmap stashedPicture(int k);
 
     // --- Play mode (mainwindow/playMode.cpp)
     void spGameOpt_Click(int Index);

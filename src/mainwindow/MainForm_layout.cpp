@@ -65,7 +65,7 @@ QLineEdit* textBox(const QString& text, Qt::Alignment alignment = Qt::AlignLeft)
 QLineEdit* smallNumberBox(const QString& text) {
     auto* box = textBox(text, Qt::AlignRight);
     box->setMaxLength(2);
-    box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(mid); padding: 0px 1px; }"));
+    box->setProperty("compactFrame", true);
     return box;
 }
 
@@ -126,17 +126,16 @@ void MainForm::buildLayout() {
     lblHelp = place(new ButtonLabel(QStringLiteral("About")), this, QStringLiteral("lblHelp"),
                     {240, 2040, 1695, 255}, QStringLiteral("About KLEMNet.exe"));
 
-    const char* menuPictures[] = {":/pictures/menu-game.jpg", ":/pictures/menu-wads.jpg",
-                                  ":/pictures/menu-options.jpg", ":/pictures/menu-network.jpg"};
+    // Only the first menu picture is needed at start; the others are read when first shown.
     for (int k = 0; k < 4; ++k) {
-        imgStashed[k] = place(picture(menuPictures[k]), this, indexed("imgStashed", k), {0, 0, 1920, 3000});
+        imgStashed[k] = place(new QLabel, this, indexed("imgStashed", k), {0, 0, 1920, 3000});
         imgStashed[k]->hide();
     }
     Image1 = place(new ui::ClickLabel, this, QStringLiteral("Image1"), {120, 2400, 1920, 3000},
                    QStringLiteral("Don't mess, or you'll get burned!"));
     Image1->setScaledContents(true);
     Image1->setAccessibleName(tr("Menu picture"));
-    Image1->setPixmap(imgStashed[0]->pixmap());
+    Image1->setPixmap(stashedPicture(0));
 
     // Viewport with the four panels, joined to the menu box by two connector lines.
     Picture1 = place(new QFrame, this, QStringLiteral("Picture1"), {2160, 120, 3975, 4455});
@@ -149,6 +148,7 @@ void MainForm::buildLayout() {
         GamePanel[k] =
             place(new QGroupBox(panelCaptions[k]), Picture1, indexed("GamePanel", k), {120, 0, 3735, 4335});
         GamePanel[k]->setMouseTracking(true);
+        GamePanel[k]->setAutoFillBackground(true);
     }
 
     // Run button and description box.

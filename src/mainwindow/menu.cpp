@@ -36,7 +36,7 @@ void MainForm::lblMainMenu_Click(int Index) {
         entry->setBackgroundColor(white);
     }
     lblMainMenu[Index]->setBackgroundColor(selectionGreen);
-    Image1->setPixmap(imgStashed[Index]->pixmap());
+    Image1->setPixmap(stashedPicture(Index));
 
     // 20 steps of 193 twips per column and 228 per row bring the chosen panel into view.
     const int dx = 193 * (column(CurPanel) - column(Index));
@@ -56,6 +56,15 @@ void MainForm::lblMainMenu_Click(int Index) {
         entry->setEnabled(true);
     }
     CurPanel = static_cast<std::int16_t>(Index);
+}
+
+QPixmap MainForm::stashedPicture(int k) {
+    static const char* const files[] = {":/pictures/menu-game.jpg", ":/pictures/menu-wads.jpg",
+                                        ":/pictures/menu-options.jpg", ":/pictures/menu-network.jpg"};
+    if (imgStashed[k]->pixmap().isNull()) {
+        imgStashed[k]->setPixmap(QPixmap(QString::fromLatin1(files[k])));
+    }
+    return imgStashed[k]->pixmap();
 }
 
 void MainForm::lblMainMenu_MouseMove(int Index, int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {

@@ -5,6 +5,9 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <chrono>
+#include <thread>
+
 namespace ui {
 
 RealPacer::RealPacer() {
@@ -12,19 +15,26 @@ RealPacer::RealPacer() {
 }
 
 void RealPacer::step(int delayMs, const std::function<void()>& moves) {
-    const qint64 deadline = clock.elapsed() + delayMs;
+    constexpr qint64 nsPerMs = 1000000;
+    const qint64 deadline = clock.nsecsElapsed() + delayMs * nsPerMs;
     moves();
 
     // Events are processed at least once per step, even when the moves used up the whole delay.
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    for (qint64 remaining = deadline - clock.elapsed(); remaining > 0;
-         remaining = deadline - clock.elapsed()) {
+    for (qint64 remaining = deadline - clock.nsecsElapsed(); remaining > 0;
+         remaining = deadline - clock.nsecsElapsed()) {
+        if (remaining < nsPerMs) {
+            // Less than a timer's resolution is left: sleep it off rather than overshoot by up to
+            // a millisecond, which would stretch a 5 ms step by a fifth.
+            std::this_thread::sleep_for(std::chrono::nanoseconds(remaining));
+            break;
+        }
         QEventLoop loop;
         QTimer timer;
         timer.setSingleShot(true);
         timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timer.start(static_cast<int>(remaining));
+        timer.start(static_cast<int>(remaining / nsPerMs));
         loop.exec();
         // The loop ends before the timer only when the application is quitting: stop waiting.
         if (timer.isActive()) {

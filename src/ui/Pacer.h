@@ -17,8 +17,9 @@ public:
 };
 
 // The program's pacer: waits for the deadline in a local event loop woken by a precise timer,
-// so an animation costs almost no processor time. Once the application is quitting, steps no
-// longer wait, so a running animation finishes at once and the program can end.
+// and sleeps off the last fraction of a millisecond, so an animation keeps its pace and costs
+// almost no processor time. Once the application is quitting, steps no longer wait, so a running
+// animation finishes at once and the program can end.
 class RealPacer final : public Pacer {
 public:
     RealPacer();

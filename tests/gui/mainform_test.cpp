@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(form->MenuHover, std::int16_t(-1));
         QCOMPARE(form->CurPanel, std::int16_t(0));
         QCOMPARE(form->lblDesc->text(), QStringLiteral("Please select an option"));
-        QCOMPARE(form->Image1->pixmap().toImage(), form->imgStashed[0]->pixmap().toImage());
+        QCOMPARE(form->Image1->pixmap().toImage(), form->stashedPicture(0).toImage());
         QCOMPARE(form->txtGameType, QStringLiteral("Single"));
         QCOMPARE(form->txtMultiType, QStringLiteral("Join"));
         QCOMPARE(form->lblColor2, QStringLiteral("7"));
@@ -252,7 +252,7 @@ private slots:
         QCOMPARE(panelTwips(form->GamePanel[1]), QPoint(100, 0));
         QCOMPARE(form->CurPanel, std::int16_t(1));
         QCOMPARE(form->lblMainMenu[0]->backgroundColor(), white);
-        QCOMPARE(form->Image1->pixmap().toImage(), form->imgStashed[1]->pixmap().toImage());
+        QCOMPARE(form->Image1->pixmap().toImage(), form->stashedPicture(1).toImage());
         for (auto* entry : form->lblMainMenu) {
             QVERIFY(entry->isEnabled());
         }

@@ -1,0 +1,15 @@
+// The launcher exactly as the program starts it, reporting its first paint.
+#include "LauncherProgram.h"
+#include "probe.h"
+#include "style.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    ui::applyLauncherStyle(app);
+    LauncherProgram launcher;
+    bench::FirstPaintProbe probe(&launcher.form);
+    launcher.form.show();
+    return app.exec();
+}

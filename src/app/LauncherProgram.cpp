@@ -1,0 +1,10 @@
+// The program's own platform bundle: the game is looked for beside the launcher's executable.
+#include "LauncherProgram.h"
+
+#include <QCoreApplication>
+
+#include <filesystem>
+
+LauncherProgram::LauncherProgram()
+    : starter(std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String())),
+      form(ui::Platform{dialogs, starter, pacer}) {}

@@ -1,0 +1,19 @@
+// The launcher as the program runs it: the real dialogs, process start and pacer, and the main
+// window built on them.
+#pragma once
+
+#include "Dialogs.h"
+#include "GameStarter.h"
+#include "MainForm.h"
+#include "Pacer.h"
+
+// Create after the QApplication; show `form` to start.
+class LauncherProgram {
+public:
+    LauncherProgram();
+
+    ui::QtDialogs dialogs;
+    launch::ProcessStarter starter;
+    ui::RealPacer pacer;
+    MainForm form;
+};
