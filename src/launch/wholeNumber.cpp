@@ -2,6 +2,8 @@
 // can tip a half one way or the other.
 #include "wholeNumber.h"
 
+#include <limits>
+
 namespace launch {
 namespace {
 
@@ -36,16 +38,18 @@ std::optional<long> toWholeNumber(std::string_view text, long min, long max) {
         return std::nullopt;
     }
 
-    // Magnitude of the whole part, capped once it is beyond any range a caller can ask for.
-    constexpr long cap = 1L << 40;
-    long magnitude = 0;
+    // Magnitude of the whole part, held at `beyond` once it is larger than that of any long (64
+    // bits on Linux, 32 on Windows): such a text is outside every range a caller can ask for.
+    using Magnitude = unsigned long long;
+    constexpr Magnitude longMax = std::numeric_limits<long>::max();
+    constexpr Magnitude beyond = longMax + 2;
+    Magnitude magnitude = 0;
     for (char c : whole) {
         if (!isDigit(c)) {
             return std::nullopt;
         }
-        if (magnitude < cap) {
-            magnitude = magnitude * 10 + (c - '0');
-        }
+        const auto digit = static_cast<Magnitude>(c - '0');
+        magnitude = magnitude > (beyond - digit) / 10 ? beyond : magnitude * 10 + digit;
     }
     for (char c : fraction) {
         if (!isDigit(c)) {
@@ -63,7 +67,13 @@ std::optional<long> toWholeNumber(std::string_view text, long min, long max) {
         }
     }
 
-    const long value = negative ? -magnitude : magnitude;
+    // A negative number reaches one further than a positive one.
+    if (magnitude > (negative ? longMax + 1 : longMax)) {
+        return std::nullopt;
+    }
+    const long value = !negative        ? static_cast<long>(magnitude)
+                       : magnitude == 0 ? 0L
+                                        : -static_cast<long>(magnitude - 1) - 1;
     if (value < min || value > max) {
         return std::nullopt;
     }

@@ -1,7 +1,11 @@
 // Whole-number conversion of typed text: rounding, blanks, signs and range.
-#include <gtest/gtest.h>
-
 #include "wholeNumber.h"
+
+#include <limits>
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -46,5 +50,27 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"--1", lo, hi, std::nullopt}, Case{"+", lo, hi, std::nullopt}, Case{".", lo, hi, std::nullopt},
         Case{"1.2.3", lo, hi, std::nullopt}, Case{"0x10", lo, hi, std::nullopt},
         Case{"- 1", lo, hi, std::nullopt}));
+
+// A range as wide as long keeps every digit, up to the limits of long, and turns away what lies
+// beyond them instead of cutting it short.
+TEST(WholeNumberWideRange, keepsEveryDigitUpToTheLimitsOfLong) {
+    constexpr long lowest = std::numeric_limits<long>::min();
+    constexpr long highest = std::numeric_limits<long>::max();
+    const std::string top = std::to_string(highest);
+    const std::string bottom = std::to_string(lowest);
+
+    EXPECT_EQ(launch::toWholeNumber(top, lowest, highest), highest);
+    EXPECT_EQ(launch::toWholeNumber(bottom, lowest, highest), lowest);
+    EXPECT_EQ(launch::toWholeNumber(top.substr(0, top.size() - 1), lowest, highest), highest / 10);
+    EXPECT_EQ(launch::toWholeNumber(" +" + top + ".4 ", lowest, highest), highest);
+    EXPECT_EQ(launch::toWholeNumber(bottom + ".5", lowest, highest), lowest); // the bottom is even
+
+    EXPECT_EQ(launch::toWholeNumber(top + ".5", lowest, highest), std::nullopt); // the top is odd
+    EXPECT_EQ(launch::toWholeNumber(bottom + ".6", lowest, highest), std::nullopt);
+    EXPECT_EQ(launch::toWholeNumber(top + "0", lowest, highest), std::nullopt);
+    EXPECT_EQ(launch::toWholeNumber(bottom + "0", lowest, highest), std::nullopt);
+    EXPECT_EQ(launch::toWholeNumber("99999999999999999999999999", lowest, highest), std::nullopt);
+    EXPECT_EQ(launch::toWholeNumber("-99999999999999999999999999", lowest, highest), std::nullopt);
+}
 
 } // namespace
