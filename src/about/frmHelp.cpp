@@ -26,7 +26,7 @@ frmHelp::frmHelp(QWidget* parent)
     setObjectName(QStringLiteral("frmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Orbitron Launcher - About"));
-    const QIcon icon(QStringLiteral(":/pictures/klemnet.ico"));
+    const QIcon icon = ui::programIcon();
     setWindowIcon(icon);
     setFixedSize(ui::toPixels(4050), ui::toPixels(2130));
 

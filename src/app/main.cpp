@@ -7,6 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ui::applyLauncherStyle(app);
+    ui::endWhenLastWindowCloses();
     LauncherProgram launcher;
     launcher.form.show();
     return app.exec();

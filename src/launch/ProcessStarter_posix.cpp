@@ -1,4 +1,8 @@
 // Game start on POSIX systems: posix_spawn of the program itself with the words as argv.
+#include "GameStarter.h"
+#include "commandLine.h"
+#include "startMessage.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -9,10 +13,6 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include "GameStarter.h"
-#include "commandLine.h"
-#include "startMessage.h"
 
 extern char** environ;
 
@@ -64,6 +64,9 @@ ProcessStarter::ProcessStarter(std::filesystem::path launcherFolder)
 StartResult ProcessStarter::start(const std::string& line, WindowStyle /*style: no meaning on POSIX*/) {
     std::vector<std::string> words = splitCommandLine(line);
     const std::string name = words.empty() ? std::string() : words.front();
+    if (line.find('\0') != std::string::npos) {
+        return {false, nulCharacterMessage()};
+    }
 
     const LookupResult lookup = findProgram(name, currentSearchPlaces(launcherFolder));
     if (!lookup.program) {

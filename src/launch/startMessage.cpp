@@ -28,4 +28,9 @@ std::string startFailedMessage(const std::filesystem::path& program, const std::
     return "Could not start the game " + program.u8string() + ": " + reason + ".";
 }
 
+std::string nulCharacterMessage() {
+    return "Could not start the game: a text box holds a NUL character, which cannot be passed to the game.\n"
+           "Remove it and press RUN! again.";
+}
+
 } // namespace launch

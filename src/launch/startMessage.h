@@ -1,9 +1,9 @@
 // The texts that tell the user why a game could not be started.
 #pragma once
 
-#include <string>
-
 #include "programLookup.h"
+
+#include <string>
 
 namespace launch {
 
@@ -16,5 +16,9 @@ std::string notFoundMessage(const std::string& name, const LookupResult& lookup)
 
 // "Could not start the game: ..." when the system refused to run a program that was found.
 std::string startFailedMessage(const std::filesystem::path& program, const std::string& reason);
+
+// "Could not start the game: ..." for a line holding a NUL character, which no program can be
+// given: the words after it would be cut off.
+std::string nulCharacterMessage();
 
 } // namespace launch

@@ -91,6 +91,11 @@ private:
 
 } // namespace
 
+QIcon programIcon() {
+    static const QIcon icon(QStringLiteral(":/pictures/klemnet.ico"));
+    return icon;
+}
+
 QFont dialogFont() {
     QFont font;
     font.setFamilies({"Liberation Sans", "Arial", "Helvetica", "DejaVu Sans"});
@@ -115,6 +120,10 @@ void applyLauncherStyle(QApplication& app) {
         app.setPalette(style->standardPalette());
     }
     app.setFont(dialogFont());
+}
+
+void endWhenLastWindowCloses() {
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, &QCoreApplication::quit);
 }
 
 } // namespace ui

@@ -2,10 +2,14 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 
 class QApplication;
 
 namespace ui {
+
+// The program's icon, read once: windows share it, so its scaled pictures are made only once.
+QIcon programIcon();
 
 // The dialog font: the nearest available match of an 8.25 pt sans serif at 96 dpi (11 pixels).
 QFont dialogFont();
@@ -15,5 +19,10 @@ QFont fixedFont();
 // Sets the Fusion style, its standard light palette and the dialog font, so the fixed layout
 // renders the same whatever the desktop's theme.
 void applyLauncherStyle(QApplication& app);
+
+// Ends the application's event loop as soon as its last window has closed, right then and there,
+// also when that happens in the middle of an animation's nested event loop. (Qt's own automatic
+// quit posts an event for later, which a nested loop can lose, leaving a program without windows.)
+void endWhenLastWindowCloses();
 
 } // namespace ui

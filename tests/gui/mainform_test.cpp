@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <filesystem>
@@ -317,23 +316,6 @@ private slots:
         form->close();
         QVERIFY(picker.isNull());
         QVERIFY(!form->isVisible());
-    }
-
-    void close_duringASlideWithTheRealPacerEndsTheProgram() {
-        ui::RealPacer realPacer;
-        MainForm window(ui::Platform{dialogs, starter, realPacer});
-        window.show();
-        form->hide();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTimer::singleShot(0, &window, [&] { window.lblMainMenu_Click(3); });
-        QTimer::singleShot(60, &window, [&] { window.close(); });
-        QElapsedTimer clock;
-        clock.start();
-        // The application's own loop ends when its last window closes, even mid-slide.
-        QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(window.CurPanel, std::int16_t(3));
-        QVERIFY(clock.elapsed() >= 60);
     }
 
     void endToEnd_theStandinReceivesTheWordsOfTheLine() {
