@@ -28,13 +28,8 @@ QAccessibleInterface* accessible(QWidget* widget) {
 
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public testsupport::WindowTest {
     Q_OBJECT
-
-    ScriptedDialogs dialogs;
-    RecordingStarter starter;
-    InstantPacer pacer;
-    std::unique_ptr<MainForm> form;
 
     // Opens RUN!'s context menu as a right click does and picks its only entry.
     void copyFromContextMenu() {
@@ -51,16 +46,9 @@ class AccessibilityTest : public QObject {
     }
 
 private slots:
-    void init() {
-        dialogs = ScriptedDialogs();
-        starter = RecordingStarter();
-        pacer = InstantPacer();
-        form = std::make_unique<MainForm>(ui::Platform{dialogs, starter, pacer});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void init() { QVERIFY(openWindow()); }
 
-    void cleanup() { form.reset(); }
+    void cleanup() { closeWindow(); }
 
     void buttonLabels_areNamedButtonsThatCanBePressed() {
         for (auto* entry : form->lblMainMenu) {

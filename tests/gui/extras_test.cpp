@@ -55,28 +55,16 @@ QStringList entries(const QListWidget* list) {
 
 } // namespace
 
-class ExtrasTest : public QObject {
+class ExtrasTest : public testsupport::WindowTest {
     Q_OBJECT
-
-    ScriptedDialogs dialogs;
-    RecordingStarter starter;
-    InstantPacer pacer;
-    std::unique_ptr<MainForm> form;
 
     void showPanel(int k) { form->lblMainMenu_Click(k); }
 
 private slots:
-    void init() {
-        dialogs = ScriptedDialogs();
-        starter = RecordingStarter();
-        pacer = InstantPacer();
-        form = std::make_unique<MainForm>(ui::Platform{dialogs, starter, pacer});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void init() { QVERIFY(openWindow()); }
 
     void cleanup() {
-        form.reset();
+        closeWindow();
         QTRY_VERIFY(aboutWindows().isEmpty());
     }
 

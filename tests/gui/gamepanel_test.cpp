@@ -54,13 +54,8 @@ QList<frmColor*> openPickers() {
 
 } // namespace
 
-class GamePanelTest : public QObject {
+class GamePanelTest : public testsupport::WindowTest {
     Q_OBJECT
-
-    ScriptedDialogs dialogs;
-    RecordingStarter starter;
-    InstantPacer pacer;
-    std::unique_ptr<MainForm> form;
 
     std::string run() {
         click(form->Command1);
@@ -76,17 +71,10 @@ class GamePanelTest : public QObject {
     void chooseMultiplayer() { click(form->spGameOpt[1]); }
 
 private slots:
-    void init() {
-        dialogs = ScriptedDialogs();
-        starter = RecordingStarter();
-        pacer = InstantPacer();
-        form = std::make_unique<MainForm>(ui::Platform{dialogs, starter, pacer});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void init() { QVERIFY(openWindow()); }
 
     void cleanup() {
-        form.reset();
+        closeWindow();
         QTRY_VERIFY(openPickers().isEmpty());
     }
 

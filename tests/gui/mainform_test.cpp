@@ -39,28 +39,16 @@ void hover(QWidget* widget) {
 
 } // namespace
 
-class MainFormTest : public QObject {
+class MainFormTest : public testsupport::WindowTest {
     Q_OBJECT
-
-    ScriptedDialogs dialogs;
-    RecordingStarter starter;
-    InstantPacer pacer;
-    std::unique_ptr<MainForm> form;
 
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
 
 private slots:
-    void init() {
-        dialogs = ScriptedDialogs();
-        starter = RecordingStarter();
-        pacer = InstantPacer();
-        form = std::make_unique<MainForm>(ui::Platform{dialogs, starter, pacer});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void init() { QVERIFY(openWindow()); }
 
     void cleanup() {
-        form.reset();
+        closeWindow();
         QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
                 std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
                              [](const QWidget* w) { return w->isVisible(); }));

@@ -101,7 +101,8 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.spGameOpt_Click(1);
-        QVERIFY(closeWhileRunning(window, [&] { window.lblColor_Click(); }, 50));
+        QVERIFY(closeWhileRunning(
+            window, [&] { window.lblColor_Click(); }, 50));
         QVERIFY(window.colorPicker.isNull());
     }
 
@@ -115,7 +116,8 @@ private slots:
         QTimer poll;
         connect(&poll, &QTimer::timeout, [&] { boxShown = boxShown || QApplication::activeModalWidget(); });
         poll.start(5);
-        QVERIFY(closeWhileRunning(window, [&] { window.Image1_Click(); }, 100));
+        QVERIFY(closeWhileRunning(
+            window, [&] { window.Image1_Click(); }, 100));
         QVERIFY(boxShown);
         QCOMPARE(window.ReactionCount, std::uint8_t(1));
     }
@@ -156,7 +158,7 @@ private slots:
         std::vector<std::vector<std::string>> expected;
         const QStringList attacks = {
             QString::fromStdString("$(touch " + m + ")"),   QString::fromStdString(";touch " + m),
-            QString::fromStdString("`touch " + m + "`"),     QString::fromStdString("|touch " + m),
+            QString::fromStdString("`touch " + m + "`"),    QString::fromStdString("|touch " + m),
             QString::fromStdString("&& touch " + m + " #"), QString::fromStdString("> " + m),
         };
         window.spGameOpt_Click(1);
@@ -165,8 +167,9 @@ private slots:
         window.optDemoRecord->setChecked(true);
         window.chkManualRes->setChecked(true);
         for (const QString& attack : attacks) {
-            for (QLineEdit* box : {window.txtPlayerName, window.txtDemo, window.txtWidth, window.txtHeight,
-                                   window.txtUserSkin, window.txtManualOps, window.txtMultiMap, window.txtTimelimit}) {
+            for (QLineEdit* box :
+                 {window.txtPlayerName, window.txtDemo, window.txtWidth, window.txtHeight, window.txtUserSkin,
+                  window.txtManualOps, window.txtMultiMap, window.txtTimelimit}) {
                 box->setText(attack); // the number boxes keep their first two characters, as typing would
             }
             window.lstWADFiles->clear();
@@ -176,7 +179,8 @@ private slots:
                 std::get<launch::LaunchCommand>(launch::composeLaunch(window.launchOptions())).line));
             QTest::mouseClick(window.Command1, Qt::LeftButton);
         }
-        const auto records = testsupport::waitForStandinRecords(record, static_cast<std::size_t>(attacks.size()));
+        const auto records =
+            testsupport::waitForStandinRecords(record, static_cast<std::size_t>(attacks.size()));
         QCOMPARE(records.size(), static_cast<std::size_t>(attacks.size()));
         // The games started at once and may have recorded in any order: each received the words of
         // one of the lines, word for word.
@@ -190,6 +194,8 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) { return testsupport::runGuiTests<ReliabilityTest>(argc, argv); }
+int main(int argc, char** argv) {
+    return testsupport::runGuiTests<ReliabilityTest>(argc, argv);
+}
 
 #include "reliability_test.moc"

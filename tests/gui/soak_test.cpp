@@ -112,6 +112,8 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) { return testsupport::runGuiTests<SoakTest>(argc, argv); }
+int main(int argc, char** argv) {
+    return testsupport::runGuiTests<SoakTest>(argc, argv);
+}
 
 #include "soak_test.moc"

@@ -4,6 +4,7 @@
 #include "style.h"
 
 #include <QCoreApplication>
+#include <QTest>
 
 namespace testsupport {
 
@@ -53,6 +54,16 @@ void InstantPacer::step(int delayMs, const std::function<void()>& moves) {
         afterMoves();
     }
     QCoreApplication::processEvents();
+}
+
+bool WindowTest::openWindow() {
+    form.reset();
+    dialogs = ScriptedDialogs();
+    starter = RecordingStarter();
+    pacer = InstantPacer();
+    form = std::make_unique<MainForm>(ui::Platform{dialogs, starter, pacer});
+    form->show();
+    return QTest::qWaitForWindowExposed(form.get());
 }
 
 void applyTestStyle(QApplication& app) {

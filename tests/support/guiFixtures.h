@@ -3,6 +3,7 @@
 
 #include "Dialogs.h"
 #include "GameStarter.h"
+#include "MainForm.h"
 #include "Pacer.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -56,6 +58,21 @@ public:
     std::function<void()> afterMoves;
 
     void step(int delayMs, const std::function<void()>& moves) override;
+};
+
+// Base of the window tests: each test function gets a fresh, shown main window on scripted
+// dialogs, a recording starter and an instant pacer (call openWindow() from init()).
+class WindowTest : public QObject {
+protected:
+    ScriptedDialogs dialogs;
+    RecordingStarter starter;
+    InstantPacer pacer;
+    std::unique_ptr<MainForm> form;
+
+    // Forgets the previous test's window and answers, and shows a fresh window; false when it
+    // did not appear.
+    bool openWindow();
+    void closeWindow() { form.reset(); }
 };
 
 // Runs a Qt Test object with the launcher's style applied, as the program itself has it.
