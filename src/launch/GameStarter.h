@@ -1,10 +1,10 @@
 // Starting the game process from a finished command line.
 #pragma once
 
+#include "LaunchOptions.h"
+
 #include <filesystem>
 #include <string>
-
-#include "LaunchOptions.h"
 
 namespace launch {
 

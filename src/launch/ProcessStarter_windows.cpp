@@ -1,11 +1,11 @@
 // Game start on Windows: CreateProcessW with the command line and the show-window hint.
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "GameStarter.h"
 #include "commandLine.h"
 #include "startMessage.h"
+
+#include <string>
+#include <utility>
+#include <vector>
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -25,7 +25,10 @@ std::wstring toWide(const std::string& text) {
     return wide;
 }
 
-std::string systemMessage(DWORD code) {
+// The system's text for an error code, in UTF-8 without the final full stop. Some texts name the
+// file as "%1" ("%1 is not a valid Win32 application."); inserts are not expanded when the text
+// is read (the arguments of other texts are unknown), so "%1" is replaced with the file name.
+std::string systemMessage(DWORD code, const std::string& fileName) {
     wchar_t* buffer = nullptr;
     const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                             FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -37,8 +40,12 @@ std::string systemMessage(DWORD code) {
         text.resize(static_cast<std::size_t>(size));
         WideCharToMultiByte(CP_UTF8, 0, buffer, static_cast<int>(length), text.data(), size, nullptr,
                             nullptr);
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.')) {
+        while (!text.empty() &&
+               (text.back() == '\n' || text.back() == '\r' || text.back() == '.' || text.back() == ' ')) {
             text.pop_back();
+        }
+        for (auto at = text.find("%1"); at != std::string::npos; at = text.find("%1", at + fileName.size())) {
+            text.replace(at, 2, fileName);
         }
     }
     LocalFree(buffer);
@@ -53,6 +60,9 @@ ProcessStarter::ProcessStarter(std::filesystem::path launcherFolder)
 StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     const std::vector<std::string> words = splitCommandLine(line);
     const std::string name = words.empty() ? std::string() : words.front();
+    if (line.find('\0') != std::string::npos) {
+        return {false, nulCharacterMessage()};
+    }
 
     const LookupResult lookup = findProgram(name, currentSearchPlaces(launcherFolder));
     if (!lookup.program) {
@@ -63,6 +73,15 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     // options from the line exactly as composed.
     const std::wstring program = lookup.program->wstring();
     std::wstring commandLine = toWide(line);
+    // Windows takes at most 32767 UTF-16 units with the final NUL; a longer line would fail to
+    // start or, on some systems, reach the game cut short.
+    constexpr std::size_t longestLine = 32766;
+    if (commandLine.size() > longestLine) {
+        return {false, startFailedMessage(*lookup.program, "the command line is too long for Windows (" +
+                                                               std::to_string(commandLine.size()) +
+                                                               " characters, at most " +
+                                                               std::to_string(longestLine) + ")")};
+    }
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -73,7 +92,9 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        return {false, startFailedMessage(*lookup.program, systemMessage(GetLastError()))};
+        const DWORD error = GetLastError();
+        return {false, startFailedMessage(*lookup.program,
+                                          systemMessage(error, lookup.program->filename().u8string()))};
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -1,9 +1,9 @@
 // The game's command line, built left to right in the order the game documents its options.
 #include "compose.h"
 
-#include <array>
-
 #include "wholeNumber.h"
+
+#include <array>
 
 namespace launch {
 namespace {

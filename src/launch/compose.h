@@ -1,11 +1,11 @@
 // Composition of the game's command line from the launch options.
 #pragma once
 
+#include "LaunchOptions.h"
+
 #include <string>
 #include <string_view>
 #include <variant>
-
-#include "LaunchOptions.h"
 
 namespace launch {
 

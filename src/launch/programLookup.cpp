@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <fstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -27,14 +28,40 @@ bool hasFolder(const std::string& name) {
 #endif
 }
 
-bool endsWithExe(const std::string& name) {
-    if (name.size() < 4) {
+// True when the name ends in the extension (".exe"), in any case.
+bool endsWith(const std::string& name, const std::string& extension) {
+    if (name.size() < extension.size()) {
         return false;
     }
-    std::string tail = name.substr(name.size() - 4);
+    std::string tail = name.substr(name.size() - extension.size());
     std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
-    return tail == ".exe";
+    return tail == extension;
 }
+
+bool endsWithExe(const std::string& name) {
+    return endsWith(name, ".exe");
+}
+
+#ifdef _WIN32
+// Windows runs program images, which begin with "MZ"; it refuses other files, except that it
+// starts a batch file through the command interpreter, which would read the game's options as
+// commands. The game is never started through a shell, so only images count, and no batch file
+// even if it begins with "MZ".
+bool isProgramImage(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    char magic[2] = {};
+    return in.read(magic, sizeof magic) && magic[0] == 'M' && magic[1] == 'Z';
+}
+
+bool isBatchFile(const fs::path& file) {
+    std::string name = file.filename().u8string();
+    // Windows ignores dots and blanks at the end of a file name: "start.bat." is "start.bat".
+    while (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
+        name.pop_back();
+    }
+    return endsWith(name, ".bat") || endsWith(name, ".cmd");
+}
+#endif
 
 // The extension of the last path element, if it has one ("klemwin.v2" has ".v2").
 bool hasExtension(const std::string& name) {
@@ -106,7 +133,7 @@ bool isRunnableFile(const fs::path& file) {
         return false;
     }
 #ifdef _WIN32
-    return true;
+    return isProgramImage(file) && !isBatchFile(file);
 #else
     constexpr auto anyExec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
     return (status.permissions() & anyExec) != fs::perms::none;

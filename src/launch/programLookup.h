@@ -36,7 +36,9 @@ struct LookupResult {
 // without an extension means only name.exe, as the Windows process start has it).
 std::vector<std::string> candidateNames(const std::string& name);
 
-// True for a regular file (after following links) that this process may execute.
+// True for a regular file (after following links) that this process may execute: on POSIX one
+// with an execute permission, on Windows a program image (it begins with "MZ") that is no batch
+// file (.bat, .cmd), which the system would run through the command interpreter.
 bool isRunnableFile(const std::filesystem::path& file);
 
 // Looks the program up. A name that contains a folder separator is taken relative to the current

@@ -1,7 +1,7 @@
 // Splitting a command line into words with the Windows C runtime's rules.
-#include <gtest/gtest.h>
-
 #include "commandLine.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

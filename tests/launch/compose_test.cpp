@@ -1,9 +1,9 @@
 // The game's command line, compared as whole lines (trailing blank included).
+#include "compose.h"
+
 #include <functional>
 
 #include <gtest/gtest.h>
-
-#include "compose.h"
 
 using launch::composeLaunch;
 using launch::LaunchCommand;

@@ -1,14 +1,14 @@
 // The real process start with the stand-in game: lookup, words received, failures, no shell and
 // no zombies.
+#include "GameStarter.h"
+#include "commandLine.h"
+#include "standinRecord.h"
+
 #include <chrono>
 #include <fstream>
 #include <thread>
 
 #include <gtest/gtest.h>
-
-#include "GameStarter.h"
-#include "commandLine.h"
-#include "standinRecord.h"
 
 namespace fs = std::filesystem;
 using launch::ProcessStarter;
@@ -23,12 +23,13 @@ protected:
     ScratchFolder scratch;
     fs::path launcherFolder = scratch / "game";
     fs::path record = scratch / "record.txt";
-    ScopedEnv recording{"KLEMWIN_RECORD", record.string()};
+    fs::path game = launcherFolder / testsupport::gameFileName();
+    ScopedEnv recording{"KLEMWIN_RECORD", record.u8string()};
     ProcessStarter starter{launcherFolder};
 
     void SetUp() override {
         fs::create_directory(launcherFolder);
-        fs::copy_file(testsupport::standinProgram(), launcherFolder / "klemwin");
+        fs::copy_file(testsupport::standinProgram(), game);
     }
 
     // Starts the line and returns the words the stand-in received.
@@ -81,16 +82,18 @@ TEST_F(ProcessStart, everyStartIsAnotherGameAndNoneIsLeftAsAZombie) {
     const auto records = testsupport::waitForStandinRecords(record, 2);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_NE(records[0].pid, records[1].pid);
+#ifdef __linux__
     EXPECT_TRUE(waitUntil([] { return testsupport::zombieChildren() == 0; }))
         << testsupport::zombieChildren() << " exited games were not reaped";
+#endif
 }
 
 TEST_F(ProcessStart, aMissingProgramSaysWhatWasLookedForAndWhere) {
-    fs::remove(launcherFolder / "klemwin");
+    fs::remove(game);
     const auto result = starter.start("klemwin -skin COMET", WindowStyle::Normal);
     EXPECT_FALSE(result.started);
     EXPECT_NE(result.error.find("\"klemwin\""), std::string::npos) << result.error;
-    EXPECT_NE(result.error.find(launcherFolder.string()), std::string::npos) << result.error;
+    EXPECT_NE(result.error.find(launcherFolder.u8string()), std::string::npos) << result.error;
     EXPECT_FALSE(fs::exists(record));
 }
 
@@ -111,6 +114,22 @@ TEST_F(ProcessStart, hostileFilesGiveAClearError) {
     };
     const Hostile cases[] = {
         {"a folder", [](const fs::path& p) { fs::create_directory(p); }, "is not a program"},
+#ifdef _WIN32
+        // Windows has no execute permission or links to speak of; what is no program image is
+        // no program, and the system's own reason for a damaged one reads as a sentence.
+        {"no program image", [](const fs::path& p) { std::ofstream(p) << "data"; }, "is not a program"},
+        {"an empty file", [](const fs::path& p) { std::ofstream{p}; }, "is not a program"},
+        {"a damaged program",
+         [](const fs::path& p) {
+             // An image header that points to a PE header with nothing in it.
+             std::string image(0x200, '\0');
+             image.replace(0, 2, "MZ");
+             image[0x3c] = 0x40;
+             image.replace(0x40, 2, "PE");
+             std::ofstream(p, std::ios::binary) << image;
+         },
+         ": "}, // the system's reason follows the program's path
+#else
         {"not executable",
          [](const fs::path& p) {
              std::ofstream(p) << "\x7f"
@@ -125,16 +144,17 @@ TEST_F(ProcessStart, hostileFilesGiveAClearError) {
              fs::permissions(p, fs::perms::owner_all);
          },
          "Exec format error"},
+#endif
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const fs::path game = launcherFolder / "klemwin";
         fs::remove_all(game);
         c.make(game);
         const auto result = starter.start("klemwin -skin COMET", WindowStyle::Normal);
         EXPECT_FALSE(result.started);
         EXPECT_NE(result.error.find(c.says), std::string::npos) << result.error;
-        EXPECT_NE(result.error.find(game.string()), std::string::npos) << result.error;
+        EXPECT_NE(result.error.find(game.u8string()), std::string::npos) << result.error;
+        EXPECT_EQ(result.error.find("%1"), std::string::npos) << result.error;
     }
     EXPECT_FALSE(fs::exists(record));
 }
@@ -142,8 +162,12 @@ TEST_F(ProcessStart, hostileFilesGiveAClearError) {
 TEST_F(ProcessStart, aProgramOnlyOnTheSearchPathIsFound) {
     const fs::path bin = scratch / "bin";
     fs::create_directory(bin);
-    fs::rename(launcherFolder / "klemwin", bin / "klemwin");
+    fs::rename(game, bin / game.filename());
+#ifdef _WIN32
+    ScopedEnv path("PATH", bin.u8string() + ";C:\\windows\\system32;C:\\windows");
+#else
     ScopedEnv path("PATH", bin.string() + ":/usr/bin:/bin");
+#endif
     EXPECT_EQ(wordsReceived("klemwin -x"), (std::vector<std::string>{"klemwin", "-x"}));
 }
 

@@ -74,8 +74,35 @@ public:
     // shell characters and non-ASCII letters; now and then one as long as a text box allows.
     std::string text(bool allowNul = false) {
         static const std::vector<std::string> pieces = {
-            "a", "Z", "0", "9", " ", "  ", "\t", "\"", "\\", "\\\\\"", "'", ";", "|", "&&", "$(id)", "`x`", ">",
-            "*", "~", "-", "--x", "\x01", "\x1b[0m", "\r", "\n", "\x7f", "\xc3\xab", "\xe2\x98\x85", "\xe4\xb8\xad",
+            "a",
+            "Z",
+            "0",
+            "9",
+            " ",
+            "  ",
+            "\t",
+            "\"",
+            "\\",
+            "\\\\\"",
+            "'",
+            ";",
+            "|",
+            "&&",
+            "$(id)",
+            "`x`",
+            ">",
+            "*",
+            "~",
+            "-",
+            "--x",
+            "\x01",
+            "\x1b[0m",
+            "\r",
+            "\n",
+            "\x7f",
+            "\xc3\xab",
+            "\xe2\x98\x85",
+            "\xe4\xb8\xad",
         };
         const std::size_t length = oneIn(400) ? 32767 : uniform(0, 12);
         std::string out;

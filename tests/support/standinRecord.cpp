@@ -9,7 +9,14 @@
 #include <sstream>
 #include <thread>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -62,9 +69,12 @@ std::vector<StandinStart> readStandinRecords(const fs::path& file) {
             start.words.push_back(word);
         }
         if (complete && text.compare(pos, 5, "line=") == 0) {
-            std::string line;
             pos += 5;
-            complete = readCounted(text, pos, line);
+            complete = readCounted(text, pos, start.line);
+        }
+        if (complete && text.compare(pos, 8, "program=") == 0) {
+            pos += 8;
+            complete = readCounted(text, pos, start.program);
         }
         if (!complete || text.compare(pos, 4, "end\n") != 0) {
             break; // a record still being written
@@ -87,7 +97,15 @@ std::vector<StandinStart> waitForStandinRecords(const fs::path& file, std::size_
 }
 
 fs::path standinProgram() {
-    return fs::path(KLEM_STANDIN_PATH);
+    return fs::u8path(KLEM_STANDIN_PATH); // the build writes it in UTF-8
+}
+
+std::string gameFileName() {
+#ifdef _WIN32
+    return "klemwin.exe";
+#else
+    return "klemwin";
+#endif
 }
 
 ScratchFolder::ScratchFolder() {
@@ -110,9 +128,51 @@ ScratchFolder::~ScratchFolder() {
             fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
         }
     }
+#ifdef _WIN32
+    // A game that has just recorded its start may still be running from a file in here, and
+    // Windows deletes no running program's file: try again for a while.
+    for (int attempt = 0;; ++attempt) {
+        fs::remove_all(folder, error);
+        if (!error || attempt == 100) {
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+#else
     fs::remove_all(folder, error);
+#endif
 }
 
+#ifdef _WIN32
+namespace {
+
+std::wstring wide(const std::string& utf8) {
+    return fs::u8path(utf8).wstring();
+}
+
+// Both copies of the environment change: the C runtime's, which getenv and the launcher's own
+// lookup read, and the system's, which started processes inherit.
+void setVariable(const std::string& name, const std::string* value) {
+    const std::wstring wideName = wide(name);
+    const std::wstring wideValue = value ? wide(*value) : std::wstring();
+    _wputenv_s(wideName.c_str(), wideValue.c_str()); // an empty value removes the variable
+    SetEnvironmentVariableW(wideName.c_str(), value ? wideValue.c_str() : nullptr);
+}
+
+} // namespace
+
+ScopedEnv::ScopedEnv(std::string variable, const std::string& value) : name(std::move(variable)) {
+    if (const wchar_t* old = _wgetenv(wide(name).c_str())) {
+        hadValue = true;
+        oldValue = fs::path(old).u8string();
+    }
+    setVariable(name, &value);
+}
+
+ScopedEnv::~ScopedEnv() {
+    setVariable(name, hadValue ? &oldValue : nullptr);
+}
+#else
 ScopedEnv::ScopedEnv(std::string variable, const std::string& value) : name(std::move(variable)) {
     if (const char* old = std::getenv(name.c_str())) {
         hadValue = true;
@@ -128,7 +188,9 @@ ScopedEnv::~ScopedEnv() {
         unsetenv(name.c_str());
     }
 }
+#endif
 
+#ifdef __linux__
 int zombieChildren() {
     int zombies = 0;
     std::error_code error;
@@ -156,5 +218,6 @@ int zombieChildren() {
     }
     return zombies;
 }
+#endif
 
 } // namespace testsupport

@@ -13,6 +13,8 @@ struct StandinStart {
     long long startedNs = 0; // steady clock at the stand-in's start
     int showHint = -1;       // Windows show-window hint, -1 elsewhere
     std::vector<std::string> words;
+    std::string line;    // Windows: the command line exactly as the stand-in got it (UTF-8)
+    std::string program; // Windows: the full path of the stand-in file that ran (UTF-8)
 };
 
 // All records of a record file, in the order they were written; an absent file gives none.
@@ -24,6 +26,9 @@ std::vector<StandinStart> waitForStandinRecords(const std::filesystem::path& fil
 
 // The built stand-in game (set by the build).
 std::filesystem::path standinProgram();
+
+// The file name the game has in a game folder: "klemwin.exe" on Windows, "klemwin" elsewhere.
+std::string gameFileName();
 
 // A fresh, empty folder that is removed with everything in it when the object goes.
 class ScratchFolder {
@@ -40,7 +45,8 @@ private:
     std::filesystem::path folder;
 };
 
-// Sets an environment variable for the life of the object and restores the old value after.
+// Sets an environment variable (name and value in UTF-8) for the life of the object and restores
+// the old value after. Processes started meanwhile inherit it.
 class ScopedEnv {
 public:
     ScopedEnv(std::string name, const std::string& value);
@@ -54,7 +60,9 @@ private:
     std::string oldValue;
 };
 
-// The number of child processes of this process that have exited but were not reaped (Linux).
+#ifdef __linux__
+// The number of child processes of this process that have exited but were not reaped.
 int zombieChildren();
+#endif
 
 } // namespace testsupport

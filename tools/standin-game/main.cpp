@@ -5,6 +5,7 @@
 //   klemwin-record pid=<pid> started_ns=<steady clock> show=<hint> argc=<n>\n
 //   then for each argument: <byte length>:<bytes>\n
 //   and on Windows also: line=<byte length>:<the raw command line>\n
+//                        program=<byte length>:<the full path of this program file>\n
 //   end\n
 // show is the Windows show-window hint the game was started with (-1 where there is none).
 #include <chrono>
@@ -18,7 +19,6 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <shellapi.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -37,15 +37,27 @@ std::string toUtf8(const wchar_t* text) {
     return out;
 }
 
-std::vector<std::string> receivedWords() {
-    int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+// The words as the C runtime splits the command line for wmain, in UTF-8. (CommandLineToArgvW
+// would follow older rules that differ for "" inside quotes.)
+std::vector<std::string> receivedWords(int argc, wchar_t** argv) {
     std::vector<std::string> out;
-    for (int i = 0; i < count; ++i) {
-        out.push_back(toUtf8(words[i]));
+    for (int i = 0; i < argc; ++i) {
+        out.push_back(toUtf8(argv[i]));
     }
-    LocalFree(words);
     return out;
+}
+
+// The file this process runs from, so a test can tell which of several copies was started.
+std::string programFile() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return toUtf8(path.c_str());
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
 int showHint() {
@@ -103,16 +115,7 @@ void appendRecord(const std::string& path, const std::string& record) {
 }
 #endif
 
-} // namespace
-
-int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
-    const auto started = std::chrono::steady_clock::now().time_since_epoch();
-#ifdef _WIN32
-    const std::vector<std::string> words = receivedWords();
-#else
-    const std::vector<std::string> words = receivedWords(argc, argv);
-#endif
-
+int run(const std::vector<std::string>& words, std::chrono::steady_clock::duration started) {
     if (const std::string path = recordPath(); !path.empty()) {
         std::string record =
             "klemwin-record pid=" + std::to_string(processId()) + " started_ns=" +
@@ -124,6 +127,8 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
 #ifdef _WIN32
         const std::string line = toUtf8(GetCommandLineW());
         record += "line=" + std::to_string(line.size()) + ":" + line + "\n";
+        const std::string program = programFile();
+        record += "program=" + std::to_string(program.size()) + ":" + program + "\n";
 #endif
         record += "end\n";
         appendRecord(path, record);
@@ -137,3 +142,18 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
     std::printf("  working folder: %s\n", std::filesystem::current_path(error).u8string().c_str());
     return 0;
 }
+
+} // namespace
+
+#ifdef _WIN32
+// wmain: the words arrive as wide text, so no letter is lost to the system's code page.
+int wmain(int argc, wchar_t** argv) {
+    const auto started = std::chrono::steady_clock::now().time_since_epoch();
+    return run(receivedWords(argc, argv), started);
+}
+#else
+int main(int argc, char** argv) {
+    const auto started = std::chrono::steady_clock::now().time_since_epoch();
+    return run(receivedWords(argc, argv), started);
+}
+#endif
