@@ -1,7 +1,7 @@
 // Game start on POSIX systems: posix_spawn of the program itself with the words as argv.
 #include "GameStarter.h"
-#include "commandLine.h"
 #include "startMessage.h"
+#include "startPlan.h"
 
 #include <cerrno>
 #include <csignal>
@@ -62,16 +62,11 @@ ProcessStarter::ProcessStarter(std::filesystem::path launcherFolder)
     : launcherFolder(std::move(launcherFolder)) {}
 
 StartResult ProcessStarter::start(const std::string& line, WindowStyle /*style: no meaning on POSIX*/) {
-    std::vector<std::string> words = splitCommandLine(line);
-    const std::string name = words.empty() ? std::string() : words.front();
-    if (line.find('\0') != std::string::npos) {
-        return {false, nulCharacterMessage()};
+    auto plan = planStart(line, launcherFolder);
+    if (auto* failed = std::get_if<StartResult>(&plan)) {
+        return *failed;
     }
-
-    const LookupResult lookup = findProgram(name, currentSearchPlaces(launcherFolder));
-    if (!lookup.program) {
-        return {false, notFoundMessage(programNameOf(line, name), lookup)};
-    }
+    auto& [words, found] = std::get<StartPlan>(plan);
 
     std::vector<char*> argv;
     argv.reserve(words.size() + 1);
@@ -81,11 +76,11 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle /*style: 
     argv.push_back(nullptr);
 
     const SpawnAttributes attributes;
-    const std::string program = lookup.program->string();
+    const std::string program = found.string();
     pid_t pid = 0;
     const int error = posix_spawn(&pid, program.c_str(), nullptr, attributes.get(), argv.data(), environ);
     if (error != 0) {
-        return {false, startFailedMessage(*lookup.program, std::strerror(error))};
+        return {false, startFailedMessage(found, std::strerror(error))};
     }
     reapWhenDone(pid);
     return {true, {}};

@@ -1,7 +1,7 @@
 // Game start on Windows: CreateProcessW with the command line and the show-window hint.
 #include "GameStarter.h"
-#include "commandLine.h"
 #include "startMessage.h"
+#include "startPlan.h"
 
 #include <string>
 #include <utility>
@@ -58,29 +58,24 @@ ProcessStarter::ProcessStarter(std::filesystem::path launcherFolder)
     : launcherFolder(std::move(launcherFolder)) {}
 
 StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
-    const std::vector<std::string> words = splitCommandLine(line);
-    const std::string name = words.empty() ? std::string() : words.front();
-    if (line.find('\0') != std::string::npos) {
-        return {false, nulCharacterMessage()};
+    const auto plan = planStart(line, launcherFolder);
+    if (const auto* failed = std::get_if<StartResult>(&plan)) {
+        return *failed;
     }
-
-    const LookupResult lookup = findProgram(name, currentSearchPlaces(launcherFolder));
-    if (!lookup.program) {
-        return {false, notFoundMessage(programNameOf(line, name), lookup)};
-    }
+    const std::filesystem::path& found = std::get<StartPlan>(plan).program;
 
     // The program is named explicitly, so the system does not search again; the game reads its
     // options from the line exactly as composed.
-    const std::wstring program = lookup.program->wstring();
+    const std::wstring program = found.wstring();
     std::wstring commandLine = toWide(line);
     // Windows takes at most 32767 UTF-16 units with the final NUL; a longer line would fail to
     // start or, on some systems, reach the game cut short.
     constexpr std::size_t longestLine = 32766;
     if (commandLine.size() > longestLine) {
-        return {false, startFailedMessage(*lookup.program, "the command line is too long for Windows (" +
-                                                               std::to_string(commandLine.size()) +
-                                                               " characters, at most " +
-                                                               std::to_string(longestLine) + ")")};
+        return {false,
+                startFailedMessage(found, "the command line is too long for Windows (" +
+                                              std::to_string(commandLine.size()) + " characters, at most " +
+                                              std::to_string(longestLine) + ")")};
     }
 
     STARTUPINFOW startup{};
@@ -93,8 +88,7 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         const DWORD error = GetLastError();
-        return {false, startFailedMessage(*lookup.program,
-                                          systemMessage(error, lookup.program->filename().u8string()))};
+        return {false, startFailedMessage(found, systemMessage(error, found.filename().u8string()))};
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
