@@ -4,6 +4,7 @@
 #include "wholeNumber.h"
 
 #include <array>
+#include <utility>
 
 namespace launch {
 namespace {
@@ -22,6 +23,13 @@ constexpr std::array<std::string_view, 8> soundFragments = {
     " -nosound",                      // Ogg Music (w/o SFX)
     " -nodigmusic -nosound",          // MIDI Music (w/o SFX)
     " -nodigmusic -nomusic -nosound", // No Sound
+};
+
+// The host rules that are plain switches, in the order the game reads them.
+constexpr std::pair<int LaunchOptions::*, std::string_view> hostRules[] = {
+    {&LaunchOptions::chkNoSpecRings, " -nospecrings"}, {&LaunchOptions::chkSuddenDeath, " -suddendeath"},
+    {&LaunchOptions::chkAutoCTF, " -autoctf"},         {&LaunchOptions::chkForceSkin, " -forceskin"},
+    {&LaunchOptions::chkNoAdvance, " -noadvance"},     {&LaunchOptions::chkNoAdvertise, " -noadvertise"},
 };
 
 class LineBuilder {
@@ -152,23 +160,10 @@ Composition composeLaunch(const LaunchOptions& o, std::string_view extraParams) 
         out << " -maxplayers " << *maxPlayers;
         out << " -warp " << o.txtMultiMap;
         out << " -gametype " << static_cast<long>(o.Combo1);
-        if (checked(o.chkNoSpecRings)) {
-            out << " -nospecrings";
-        }
-        if (checked(o.chkSuddenDeath)) {
-            out << " -suddendeath";
-        }
-        if (checked(o.chkAutoCTF)) {
-            out << " -autoctf";
-        }
-        if (checked(o.chkForceSkin)) {
-            out << " -forceskin";
-        }
-        if (checked(o.chkNoAdvance)) {
-            out << " -noadvance";
-        }
-        if (checked(o.chkNoAdvertise)) {
-            out << " -noadvertise";
+        for (const auto& [box, word] : hostRules) {
+            if (checked(o.*box)) {
+                out << word;
+            }
         }
         if (checked(o.chkPassword)) {
             out << " -password " << o.txtPassword;
