@@ -3,6 +3,7 @@
 
 #include "Platform.h"
 
+#include <QColor>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
@@ -37,6 +38,11 @@ class ClickLabel;
 class LineShape;
 class OutlineShape;
 } // namespace ui
+
+// The green background that marks the selected menu entry and play mode (the handlers test it to
+// learn the selection), and the white of the entries and modes not selected.
+inline const QColor selectionGreen(0x00, 0xFF, 0x00);
+inline const QColor unselectedWhite(0xFF, 0xFF, 0xFF);
 
 class MainForm : public QWidget {
     Q_OBJECT

@@ -24,7 +24,6 @@ using ui::TwipsRect;
 
 namespace {
 
-const QColor selectionGreen(0x00, 0xFF, 0x00);
 // The platform's inactive-border colour, the background of the mode-options frames.
 const QColor inactiveBorder(0xD4, 0xD0, 0xC8);
 

@@ -8,9 +8,6 @@
 
 namespace {
 
-const QColor selectionGreen(0x00, 0xFF, 0x00);
-const QColor white(0xFF, 0xFF, 0xFF);
-
 constexpr int column(int k) {
     return k % 2;
 }
@@ -33,7 +30,7 @@ void MainForm::lblMainMenu_Click(int Index) {
         return;
     }
     for (auto* entry : lblMainMenu) {
-        entry->setBackgroundColor(white);
+        entry->setBackgroundColor(unselectedWhite);
     }
     lblMainMenu[Index]->setBackgroundColor(selectionGreen);
     Image1->setPixmap(stashedPicture(Index));

@@ -8,13 +8,6 @@
 #include <QGroupBox>
 #include <QLabel>
 
-namespace {
-
-const QColor selectionGreen(0x00, 0xFF, 0x00);
-const QColor white(0xFF, 0xFF, 0xFF);
-
-} // namespace
-
 void MainForm::spGameOpt_Click(int Index) {
     if (Index == CurMode) {
         return;
@@ -22,7 +15,7 @@ void MainForm::spGameOpt_Click(int Index) {
     const int other = Index == 1 ? 0 : 1;
     {
         const ui::InputLock lock(GamePanel[0]);
-        spGameOpt[other]->setBackgroundColor(white);
+        spGameOpt[other]->setBackgroundColor(unselectedWhite);
         spGameOpt[Index]->setBackgroundColor(selectionGreen);
 
         // The field shows the character's own colour again; the colour number stays as picked.

@@ -7,7 +7,7 @@
 
 void MainForm::lblColor_Click() {
     // A green "Multiplayer" is the sign that multiplayer is selected.
-    if (spGameOpt[1]->backgroundColor() != QColor(0x00, 0xFF, 0x00)) {
+    if (spGameOpt[1]->backgroundColor() != selectionGreen) {
         return;
     }
     // The click that reached the field took the focus from a picker still open, which closes it;
