@@ -1,7 +1,6 @@
 // The Game panel: play mode and multiplayer kind, server address, character and colour.
 #include "ButtonLabel.h"
 #include "InputLock.h"
-#include "MainForm.h"
 #include "frmColor.h"
 #include "guiFixtures.h"
 #include "twips.h"
@@ -12,45 +11,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
 #include <QToolButton>
 
-#include <memory>
-
-using testsupport::InstantPacer;
-using testsupport::RecordingStarter;
-using testsupport::ScriptedDialogs;
+using testsupport::click;
 
 namespace {
-
-const QColor green(0x00, 0xFF, 0x00);
 
 QPoint twipsPos(const QWidget* w) {
     return {ui::twipsLeft(w), ui::twipsTop(w)};
 }
 
-// Clicks whatever the user would hit at `pos` of `container`: the topmost control there.
-void clickAt(QWidget* container, const QPoint& pos) {
-    QWidget* target = container->childAt(pos);
-    if (!target) {
-        target = container;
-    }
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(container, pos));
-}
-
-void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
-
-QList<frmColor*> openPickers() {
-    QList<frmColor*> pickers;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* picker = qobject_cast<frmColor*>(w); picker && picker->isVisible()) {
-            pickers.append(picker);
-        }
-    }
-    return pickers;
-}
+const QColor cometBlue(0x00, 0x00, 0xF0);
 
 } // namespace
 
@@ -59,344 +30,192 @@ class GamePanelTest : public testsupport::WindowTest {
 
     std::string run() {
         click(form->Command1);
-        return starter.calls.empty() ? std::string() : starter.calls.back().line;
+        return starter.calls.back().line;
     }
 
-    // The Host card lies behind the Join card: its visible strip is above the Join card.
+    // Clicks the topmost control where the user would hit card k: at its top, above the other card.
     void clickCard(int k) {
-        QGroupBox* card = form->frmMulti[k];
-        clickAt(form->ngOpt[1], card->geometry().topLeft() + QPoint(card->width() / 2, 5));
+        const QPoint pos =
+            form->frmMulti[k]->geometry().topLeft() + QPoint(form->frmMulti[k]->width() / 2, 5);
+        QWidget* target = form->ngOpt[1]->childAt(pos);
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(form->ngOpt[1], pos));
     }
-
-    void chooseMultiplayer() { click(form->spGameOpt[1]); }
 
 private slots:
     void init() { QVERIFY(openWindow()); }
+    void cleanup() { form.reset(); }
 
-    void cleanup() {
-        closeWindow();
-        QTRY_VERIFY(openPickers().isEmpty());
-    }
-
-    void mode_followsTheClicks() {
-        chooseMultiplayer();
-        QCOMPARE(form->txtGameType, QStringLiteral("Join"));
-        QCOMPARE(form->spGameOpt[1]->backgroundColor(), green);
-        QCOMPARE(form->spGameOpt[0]->backgroundColor(), QColor(Qt::white));
-        clickCard(1);
-        QCOMPARE(form->txtGameType, QStringLiteral("Host"));
+    // Single player, Join (with the address prompt) and Host reach the line; a click on the mode
+    // or the card already chosen does nothing.
+    void mode_followsTheClicksIntoTheLine() {
         click(form->spGameOpt[0]);
-        QCOMPARE(form->txtGameType, QStringLiteral("Single"));
-        QCOMPARE(form->txtMultiType, QStringLiteral("Host"));
-        chooseMultiplayer();
-        QCOMPARE(form->txtGameType, QStringLiteral("Host"));
-    }
-
-    void mode_switchSlidesTheOptionFramesAndLocksThePanel() {
-        std::vector<QPoint> single, multi;
-        bool alwaysLocked = true;
-        pacer.afterMoves = [&] {
-            single.push_back(twipsPos(form->ngOpt[0]));
-            multi.push_back(twipsPos(form->ngOpt[1]));
-            alwaysLocked = alwaysLocked && ui::InputLock::isLocked(form->GamePanel[0]);
-        };
-        chooseMultiplayer();
-        QCOMPARE(pacer.steps, 54);
-        QCOMPARE(pacer.delays, std::vector<int>(54, 5));
-        QVERIFY(alwaysLocked);
-        QVERIFY(!ui::InputLock::isLocked(form->GamePanel[0]));
-        QCOMPARE(single[0], QPoint(120, 1440));
-        QCOMPARE(single[26], QPoint(120, 4560));
-        QCOMPARE(multi[27], QPoint(120, 4560));
-        QCOMPARE(multi[53], QPoint(120, 1440));
-        QCOMPARE(form->CurMode, std::int16_t(1));
-    }
-
-    void mode_andCard_clickOnTheSelectedOneDoesNothing() {
-        click(form->spGameOpt[0]);
-        QCOMPARE(pacer.steps, 0);
-        QCOMPARE(form->txtGameType, QStringLiteral("Single"));
-        chooseMultiplayer();
-        const int steps = pacer.steps;
+        click(form->spGameOpt[1]);
+        QCOMPARE(form->spGameOpt[0]->backgroundColor(), unselectedWhite);
+        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 -connect  -name Comet "));
+        dialogs.inputAnswers = {QStringLiteral("server.example"), QString()};
+        click(form->lblIPMan);
+        QCOMPARE(dialogs.inputs[0].proposed, QStringLiteral("0.0.0.0"));
+        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 -connect server.example -name Comet "));
+        click(form->lblIPMan); // Cancel gives empty text
+        QCOMPARE(dialogs.inputs[1].proposed + "|" + form->lblIPMan->text(),
+                 QStringLiteral("server.example|"));
+        const auto steps = pacer.delays.size();
         clickCard(0);
         click(form->spGameOpt[1]);
-        QCOMPARE(pacer.steps, steps);
-        QCOMPARE(form->txtGameType, QStringLiteral("Join"));
+        QCOMPARE(pacer.delays.size(), steps);
+        clickCard(1);
+        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 1 "
+                                    "-noadvertise -server 1 -notime -timer 5 -name Comet "));
+        click(form->spGameOpt[0]);
+        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 "));
+        click(form->spGameOpt[1]); // back to the kind chosen last
+        QCOMPARE(form->txtGameType, QStringLiteral("Host"));
     }
 
-    void mode_arrowsAndSwatchIgnoredDuringASwitch() {
+    // The frames slide 120 twips a step, 5 ms each, with the panel locked: the arrows, the colour
+    // field and the mode buttons do nothing meanwhile. The real pacer waits each step out.
+    void mode_switchSlidesTheFramesWithThePanelLocked() {
+        std::vector<int> single, multi;
         pacer.afterMoves = [&] {
-            if (pacer.steps == 30) {
+            single.push_back(ui::twipsTop(form->ngOpt[0]));
+            multi.push_back(ui::twipsTop(form->ngOpt[1]));
+            QVERIFY(ui::InputLock::isLocked(form->GamePanel[0]));
+            if (pacer.delays.size() == 30) {
                 click(form->Command3[1]);
                 click(form->lblColor);
                 click(form->spGameOpt[0]);
             }
         };
-        chooseMultiplayer();
-        QCOMPARE(form->CharIndex, std::uint8_t(0));
-        QVERIFY(openPickers().isEmpty());
-        QCOMPARE(pacer.steps, 54);
-        QCOMPARE(form->txtGameType, QStringLiteral("Join"));
-    }
+        click(form->spGameOpt[1]);
+        QCOMPARE(pacer.delays, std::vector<int>(54, 5));
+        QCOMPARE(single[0] + single[26] + multi[27] + multi[53], 1440 + 4560 + 4560 + 1440);
+        QVERIFY(!ui::InputLock::isLocked(form->GamePanel[0]) && !form->colorPicker);
+        QCOMPARE(form->txtPlayerName->text() + form->txtGameType, QStringLiteral("CometJoin"));
 
-    void mode_switchRepaintsTheSwatchButKeepsTheNumber() {
-        chooseMultiplayer();
-        form->colorPicked(8, QColor(0x00, 0x00, 0xC0));
-        click(form->spGameOpt[0]);
-        QCOMPARE(form->lblColor->backgroundColor(), QColor(0x00, 0x00, 0xF0));
-        QCOMPARE(form->lblColor2, QStringLiteral("8"));
-        QCOMPARE(run(), std::string("klemwin -skin COMET -color 8 "));
-    }
-
-    void mode_withTheRealPacerEveryStepWaits() {
         ui::RealPacer realPacer;
         MainForm window(ui::Platform{dialogs, starter, realPacer});
-        window.show();
         QElapsedTimer clock;
         clock.start();
-        click(window.spGameOpt[1]);
+        window.spGameOpt_Click(1);
         QVERIFY2(clock.elapsed() >= 54 * 5, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(window.txtGameType, QStringLiteral("Join"));
     }
 
-    void launch_joinAndHostLinesByClicking() {
-        chooseMultiplayer();
-        dialogs.inputAnswers.push_back(QStringLiteral("192.168.0.10"));
-        click(form->lblIPMan);
-        click(form->check2);
-        QCOMPARE(run(),
-                 std::string("klemwin -skin COMET -color 7 -connect 192.168.0.10 -nofiles -name Comet "));
-
-        form->lstWADFiles->addItem(QStringLiteral("levels.wad"));
-        click(form->check2);
+    // The cards trade places in 52 steps; a switch started inside another wins, and a switch to
+    // single player made meanwhile keeps single player.
+    void card_switchesEndWithTheLastChoiceInFront() {
+        click(form->spGameOpt[1]);
+        auto start = pacer.delays.size();
         clickCard(1);
-        QCOMPARE(
-            run(),
-            std::string("klemwin -file levels.wad -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 1 "
-                        "-noadvertise -server 1 -notime -timer 5 -name Comet "));
-    }
-
-    void card_switchEndsWithTheChosenCardInFront() {
-        chooseMultiplayer();
-        const int before = pacer.steps;
-        clickCard(1);
-        QCOMPARE(pacer.steps - before, 22 + 6 + 3 + 21);
+        QCOMPARE(pacer.delays.size() - start, size_t(52));
         QCOMPARE(twipsPos(form->frmMulti[1]), QPoint(240, 672));
         QCOMPARE(twipsPos(form->frmMulti[0]), QPoint(120, 480));
-        QCOMPARE(form->CurMultiType, std::int16_t(1));
-        // Where the cards overlap, the Host card is the one under the pointer.
-        const QPoint overlap = form->frmMulti[1]->geometry().center();
-        QVERIFY(form->frmMulti[1]->isAncestorOf(form->ngOpt[1]->childAt(overlap)) ||
-                form->ngOpt[1]->childAt(overlap) == form->frmMulti[1]);
-        QCOMPARE(form->lblDesc->text(), form->lblDesc->text()); // description untouched by a switch
-
-        clickCard(0);
-        QCOMPARE(twipsPos(form->frmMulti[0]), QPoint(240, 672));
-        QCOMPARE(twipsPos(form->frmMulti[1]), QPoint(120, 480));
-        QCOMPARE(form->txtGameType, QStringLiteral("Join"));
-    }
-
-    void card_secondSwitchInsideTheFirstEndsConsistent() {
-        chooseMultiplayer();
-        bool nested = false;
+        QWidget* hit = form->ngOpt[1]->childAt(form->frmMulti[1]->geometry().center());
+        QVERIFY(form->frmMulti[1]->isAncestorOf(hit));
+        start = pacer.delays.size();
         pacer.afterMoves = [&] {
-            if (!nested && form->CurMultiType == 1 && pacer.steps > 54 + 10) {
-                nested = true;
-                form->frmMulti_Click(0);
+            if (pacer.delays.size() == start + 10) {
+                form->frmMulti_Click(1);
             }
         };
-        clickCard(1);
-        QVERIFY(nested);
-        QCOMPARE(form->CurMultiType, std::int16_t(0));
-        QCOMPARE(form->txtMultiType, QStringLiteral("Join"));
-        QCOMPARE(form->txtGameType, QStringLiteral("Join"));
-        QCOMPARE(twipsPos(form->frmMulti[0]), QPoint(240, 672));
-        QCOMPARE(twipsPos(form->frmMulti[1]), QPoint(120, 480));
-    }
-
-    void card_switchToSinglePlayerDuringACardSwitchStaysSingle() {
-        chooseMultiplayer();
-        bool switched = false;
+        clickCard(0);
+        QCOMPARE(form->txtMultiType + form->txtGameType, QStringLiteral("HostHost"));
+        QCOMPARE(twipsPos(form->frmMulti[1]), QPoint(240, 672));
+        start = pacer.delays.size();
         pacer.afterMoves = [&] {
-            if (!switched && form->CurMultiType == 1) {
-                switched = true;
+            if (pacer.delays.size() == start + 10) {
                 click(form->spGameOpt[0]);
             }
         };
-        clickCard(1);
-        QVERIFY(switched);
-        QCOMPARE(form->CurMode, std::int16_t(0));
-        QCOMPARE(form->txtGameType, QStringLiteral("Single"));
-        QCOMPARE(form->txtMultiType, QStringLiteral("Host"));
+        clickCard(0);
+        QCOMPARE(form->txtMultiType, QStringLiteral("Join"));
         QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 "));
     }
 
-    void hover_modeLabelsAndCards() {
+    // The hovered mode turns bold; only the card behind invites a click.
+    void hover_modeButtonsAndCards() {
         QTest::mouseMove(form->spGameOpt[1]);
-        QVERIFY(form->spGameOpt[1]->isBold());
-        QVERIFY(form->ModeBold);
-        QCOMPARE(form->lblDesc->text(), QStringLiteral("Join or host a multiplayer game."));
         QTest::mouseMove(form->spGameOpt[0]);
-        QVERIFY(!form->spGameOpt[1]->isBold());
-        QVERIFY(form->spGameOpt[0]->isBold());
+        QVERIFY(!form->spGameOpt[1]->isBold() && form->spGameOpt[0]->isBold());
         QCOMPARE(form->lblDesc->text(), QStringLiteral("Start up a new single player game."));
-        form->spGameOpt_MouseMove(-1, 0, 0, 0, 0);
-        QCOMPARE(form->ModeHover, std::int16_t(-1));
+        form->spGameOpt_MouseMove(-1, 0, 0, 0, 0); // forgets, changes nothing on screen
         QVERIFY(form->spGameOpt[0]->isBold());
-
-        chooseMultiplayer();
+        click(form->spGameOpt[1]);
         form->frmMulti_MouseMove(1, 0, 0, 0, 0);
         QCOMPARE(form->lblDesc->text(), QStringLiteral("Click here to host your own server."));
         form->frmMulti_MouseMove(0, 0, 0, 0, 0);
         QCOMPARE(form->lblDesc->text(), QStringLiteral("Please select an option"));
         clickCard(1);
-        QTest::mouseMove(form->frmMulti[0], QPoint(form->frmMulti[0]->width() / 2, 3));
+        form->frmMulti_MouseMove(0, 0, 0, 0, 0);
         QCOMPARE(form->lblDesc->text(), QStringLiteral("Click here to join another person's server."));
     }
 
-    void address_promptAnswersBecomeLabelAndAddress() {
-        QVERIFY(form->HostAddress.isEmpty());
-        chooseMultiplayer();
-        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 -connect  -name Comet "));
-
-        dialogs.inputAnswers.push_back(QStringLiteral("server.example"));
-        click(form->lblIPMan);
-        QCOMPARE(dialogs.inputs.size(), size_t(1));
-        QCOMPARE(dialogs.inputs[0].prompt,
-                 QStringLiteral("Enter the IP / Address of the game server below..."));
-        QCOMPARE(dialogs.inputs[0].title, QStringLiteral("Manual connection"));
-        QCOMPARE(dialogs.inputs[0].proposed, QStringLiteral("0.0.0.0"));
-        QCOMPARE(form->lblIPMan->text(), QStringLiteral("server.example"));
-        QCOMPARE(form->HostAddress, QStringLiteral("server.example"));
-
-        dialogs.inputAnswers.push_back(QString()); // Cancel
-        click(form->lblIPMan);
-        QCOMPARE(dialogs.inputs[1].proposed, QStringLiteral("server.example"));
-        QCOMPARE(form->lblIPMan->text(), QString());
-        QCOMPARE(form->HostAddress, QString());
-        dialogs.inputAnswers.push_back(QStringLiteral(""));
-        click(form->lblIPMan);
-        QCOMPARE(dialogs.inputs[2].proposed, QString());
-        QCOMPARE(form->HostAddress, QString());
-    }
-
-    void character_nameFollowsAndPortraitRests() {
-        struct Step {
+    // Each arrow steps one character, without wrapping, and slides the portrait strip one pixel
+    // per 10 ms step with the panel locked, to rest one pixel short of its target. The name
+    // follows only while it is, in any case, another character's own name.
+    void character_arrowsStepAndSlide() {
+        const struct {
             int arrow;
+            const char* typed;
             const char* name;
             int rest;
-            const char* skin;
-        };
-        const Step steps[] = {{1, "Whirl", -47, "WHIRL"},
-                              {1, "Rockclaw", -95, "ROCKCLAW"},
-                              {0, "Whirl", -49, "WHIRL"},
-                              {0, "Comet", 0, "COMET"}};
+            const char* skinAndColor;
+        } steps[] = {{0, "Comet", "Comet", 0, "COMET -color 7"},
+                     {1, "cOmEt", "Whirl", -47, "WHIRL -color 5"},
+                     {1, "Whirl", "Rockclaw", -95, "ROCKCLAW -color 6"},
+                     {1, "Zed", "Zed", -95, "ROCKCLAW -color 6"},
+                     {0, "ROCKCLAW", "Whirl", -49, "WHIRL -color 5"},
+                     {0, "Rockclaw", "Rockclaw", 0, "COMET -color 7"}};
         for (const auto& s : steps) {
+            form->txtPlayerName->setText(QString::fromLatin1(s.typed));
             click(form->Command3[s.arrow]);
             QCOMPARE(form->txtPlayerName->text(), QString::fromLatin1(s.name));
             QCOMPARE(form->imgCharPic->x(), s.rest);
-            QCOMPARE(
-                QString::fromStdString(run()),
-                QStringLiteral("klemwin -skin %1 -color %2 ").arg(QLatin1String(s.skin), form->lblColor2));
+            QCOMPARE(run(), "klemwin -skin " + std::string(s.skinAndColor) + " ");
         }
-        QCOMPARE(form->lblDesc->text(),
-                 QStringLiteral("COMET\r\nThe only and only Gold Streak. Fast and furious!"));
-    }
-
-    void character_slideIsOnePixelPerTenMillisecondsWithThePanelLocked() {
-        std::vector<int> positions;
-        bool locked = true;
+        pacer = {};
         pacer.afterMoves = [&] {
-            positions.push_back(form->imgCharPic->x());
-            locked = locked && ui::InputLock::isLocked(form->GamePanel[0]);
+            QVERIFY(ui::InputLock::isLocked(form->GamePanel[0]));
         };
         click(form->Command3[1]);
-        QCOMPARE(positions.size(), size_t(48)); // 0, -1, ..., -47
-        QCOMPARE(positions.front(), 0);
-        QCOMPARE(positions.back(), -47);
-        QCOMPARE(pacer.delays, std::vector<int>(48, 10));
-        QVERIFY(locked);
+        QCOMPARE(pacer.delays, std::vector<int>(48, 10)); // from 0 to -47
         QCOMPARE(form->lblDesc->text(),
                  QStringLiteral("WHIRL\r\nComet's flightworthy friend. Slow but easy to control."));
         QCOMPARE(form->lblColor->backgroundColor(), QColor(0xFF, 0xA5, 0x00));
-        QCOMPARE(form->lblColor2, QStringLiteral("5"));
     }
 
-    void character_nameRuleComparesUpperCasedDefaultsOnly() {
-        form->txtPlayerName->setText(QStringLiteral("cOmEt"));
-        click(form->Command3[1]);
-        QCOMPARE(form->txtPlayerName->text(), QStringLiteral("Whirl"));
-        form->txtPlayerName->setText(QStringLiteral("Rockclaw"));
-        click(form->Command3[0]); // to character 0: only "WHIRL" is replaced
-        QCOMPARE(form->txtPlayerName->text(), QStringLiteral("Rockclaw"));
-        form->txtPlayerName->setText(QStringLiteral("Zed"));
-        click(form->Command3[1]);
-        QCOMPARE(form->txtPlayerName->text(), QStringLiteral("Zed"));
-    }
-
-    void character_clickAtTheEndStillResetsTheColour() {
-        chooseMultiplayer();
-        form->colorPicked(8, QColor(0x00, 0x00, 0xC0));
-        pacer.steps = 0;
-        click(form->Command3[0]);
-        QCOMPARE(form->CharIndex, std::uint8_t(0));
-        QCOMPARE(form->lblColor2, QStringLiteral("7"));
-        QCOMPARE(form->lblColor->backgroundColor(), QColor(0x00, 0x00, 0xF0));
-        QCOMPARE(form->imgCharPic->x(), 0);
-        QCOMPARE(pacer.steps, 1); // at rest one pixel short of the target, one more step to 0
-    }
-
-    void color_noPickerInSinglePlayer() {
+    // In multiplayer mode the field opens the picker right on top of itself; a pick reaches the
+    // game, a click on the field with the picker open gives a fresh one, and losing the focus
+    // closes it without a change.
+    void color_pickerOnTheFieldInMultiplayerOnly() {
         click(form->lblColor);
-        QVERIFY(openPickers().isEmpty());
-        chooseMultiplayer();
-        click(form->spGameOpt[0]);
+        QVERIFY(!form->colorPicker);
+        click(form->spGameOpt[1]);
         click(form->lblColor);
-        QVERIFY(openPickers().isEmpty());
-    }
-
-    void color_pickerOpensOnTheFieldAndAPickReachesTheGame() {
-        chooseMultiplayer();
-        click(form->lblColor);
-        QCOMPARE(openPickers().size(), 1);
-        frmColor* picker = openPickers().front();
+        QPointer<frmColor> picker = form->colorPicker;
         QCOMPARE(picker->geometry().topLeft(), form->lblColor->mapToGlobal(QPoint(0, 0)));
-        QTRY_VERIFY(picker->isActiveWindow());
-
-        QPointer<frmColor> gone = picker;
         click(picker->lblColor[8]);
-        QTRY_VERIFY(gone.isNull());
-        QCOMPARE(form->lblColor2, QStringLiteral("8"));
+        QTRY_VERIFY(picker.isNull());
         QCOMPARE(form->lblColor->backgroundColor(), QColor(0x00, 0x00, 0xC0));
         QCOMPARE(run(), std::string("klemwin -skin COMET -color 8 -connect  -name Comet "));
 
-        click(form->Command3[1]);
-        click(form->Command3[0]);
-        QCOMPARE(form->lblColor2, QStringLiteral("7"));
-        QCOMPARE(form->lblColor->backgroundColor(), QColor(0x00, 0x00, 0xF0));
-    }
-
-    void color_focusLossClosesWithoutChange() {
-        chooseMultiplayer();
         click(form->lblColor);
-        QPointer<frmColor> picker = openPickers().value(0);
-        QVERIFY(picker);
+        picker = form->colorPicker;
+        QTRY_VERIFY(picker->isActiveWindow());
+        click(form->lblColor);
+        QTRY_VERIFY(picker.isNull());
+        picker = form->colorPicker;
         QTRY_VERIFY(picker->isActiveWindow());
         form->activateWindow();
         QTRY_VERIFY(picker.isNull());
-        QCOMPARE(form->lblColor2, QStringLiteral("7"));
-        QCOMPARE(form->lblColor->backgroundColor(), QColor(0x00, 0x00, 0xF0)); // as the mode switch left it
-    }
+        QCOMPARE(form->lblColor2, QStringLiteral("8"));
 
-    void color_swatchClickWithThePickerOpenGivesOneFreshPicker() {
-        chooseMultiplayer();
-        click(form->lblColor);
-        QPointer<frmColor> first = openPickers().value(0);
-        QTRY_VERIFY(first && first->isActiveWindow());
-        click(form->lblColor); // takes the focus from the picker and is then handled as usual
-        QTRY_VERIFY(first.isNull());
-        QCOMPARE(openPickers().size(), 1);
-        QVERIFY(openPickers().front() != first.data());
+        // A mode switch repaints the field in the character's colour but keeps the number; an
+        // arrow, even at the end of the list, resets both.
+        click(form->spGameOpt[0]);
+        QCOMPARE(form->lblColor->backgroundColor(), cometBlue);
+        QCOMPARE(run(), std::string("klemwin -skin COMET -color 8 "));
+        click(form->Command3[0]);
+        QCOMPARE(form->lblColor2, QStringLiteral("7"));
     }
 };
 

@@ -1,44 +1,51 @@
-// Fixtures for window tests: scripted dialogs, a recording game starter and an instant pacer.
+// Fixtures for the window tests: scripted dialogs, a recording game starter, an instant pacer,
+// and a fresh main window for every test function.
 #pragma once
 
-#include "Dialogs.h"
-#include "GameStarter.h"
 #include "MainForm.h"
-#include "Pacer.h"
+#include "style.h"
 
 #include <QApplication>
-#include <QStringList>
+#include <QTest>
 
 #include <deque>
-#include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace testsupport {
 
-// Answers every dialog from queues and records what was shown. With an empty queue a message
-// box is answered with its default button, an input box with Cancel, a file dialog with Cancel.
-class ScriptedDialogs final : public ui::Dialogs {
-public:
+// Answers every dialog from queues and records what was shown: a message box with its default
+// button when no answer is queued, an input box and a file dialog with Cancel (a null text).
+struct ScriptedDialogs final : ui::Dialogs {
     std::deque<ui::MessageAnswer> messageAnswers;
-    std::deque<QString> inputAnswers; // a null QString stands for Cancel
-    std::deque<QString> fileAnswers;
-
+    std::deque<QString> inputAnswers, fileAnswers;
     std::vector<ui::MessageBoxRequest> messages;
     std::vector<ui::InputBoxRequest> inputs;
     std::vector<ui::OpenFileRequest> files;
-    // Called while a message box is "open", before it is answered.
-    std::function<void()> whileMessageShown;
 
-    ui::MessageAnswer message(QWidget* owner, const ui::MessageBoxRequest& request) override;
-    QString inputText(QWidget* owner, const ui::InputBoxRequest& request) override;
-    QString openFile(QWidget* owner, const ui::OpenFileRequest& request) override;
+    template <class Answer> static Answer next(std::deque<Answer>& queue, Answer otherwise) {
+        if (queue.empty()) {
+            return otherwise;
+        }
+        const Answer answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+    ui::MessageAnswer message(QWidget*, const ui::MessageBoxRequest& request) override {
+        messages.push_back(request);
+        return next(messageAnswers, request.defaultButton);
+    }
+    QString inputText(QWidget*, const ui::InputBoxRequest& request) override {
+        inputs.push_back(request);
+        return next(inputAnswers, QString());
+    }
+    QString openFile(QWidget*, const ui::OpenFileRequest& request) override {
+        files.push_back(request);
+        return next(fileAnswers, QString());
+    }
 };
 
-// Records every start instead of starting a process; answers with `result`.
-class RecordingStarter final : public launch::GameStarter {
-public:
+// Records every start instead of starting a process, and answers with `result`.
+struct RecordingStarter final : launch::GameStarter {
     struct Call {
         std::string line;
         launch::WindowStyle style;
@@ -46,22 +53,30 @@ public:
     std::vector<Call> calls;
     launch::StartResult result{true, {}};
 
-    launch::StartResult start(const std::string& line, launch::WindowStyle style) override;
+    launch::StartResult start(const std::string& line, launch::WindowStyle style) override {
+        calls.push_back({line, style});
+        return result;
+    }
 };
 
-// Makes each step's moves and processes events once, without waiting. `afterMoves` runs in every
-// step right after the moves, so a test can look at each step.
-class InstantPacer final : public ui::Pacer {
-public:
-    int steps = 0;
+// Makes each step's moves and processes events once, without waiting; records each step's delay.
+// `afterMoves` runs in every step right after the moves, so a test can look at each step.
+struct InstantPacer final : ui::Pacer {
     std::vector<int> delays;
     std::function<void()> afterMoves;
 
-    void step(int delayMs, const std::function<void()>& moves) override;
+    void step(int delayMs, const std::function<void()>& moves) override {
+        delays.push_back(delayMs);
+        moves();
+        if (afterMoves) {
+            afterMoves();
+        }
+        QCoreApplication::processEvents();
+    }
 };
 
-// Base of the window tests: each test function gets a fresh, shown main window on scripted
-// dialogs, a recording starter and an instant pacer (call openWindow() from init()).
+// Base of the window tests: openWindow() shows a fresh main window on fresh dialogs, starter and
+// pacer; false when it did not appear.
 class WindowTest : public QObject {
 protected:
     ScriptedDialogs dialogs;
@@ -69,24 +84,31 @@ protected:
     InstantPacer pacer;
     std::unique_ptr<MainForm> form;
 
-    // Forgets the previous test's window and answers, and shows a fresh window; false when it
-    // did not appear.
-    bool openWindow();
-    void closeWindow() { form.reset(); }
+    bool openWindow() {
+        form.reset();
+        dialogs = {};
+        starter = {};
+        pacer = {};
+        form = std::make_unique<MainForm>(ui::Platform{dialogs, starter, pacer});
+        form->show();
+        return QTest::qWaitForWindowExposed(form.get());
+    }
 };
 
+inline void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+inline void hover(QWidget* widget) {
+    QTest::mouseMove(widget, widget->rect().center());
+}
+
 // Runs a Qt Test object with the launcher's style applied, as the program itself has it.
-template <class TestObject> int runGuiTests(int argc, char** argv);
-
-void applyTestStyle(QApplication& app);
-
-} // namespace testsupport
-
-#include <QTest>
-
-template <class TestObject> int testsupport::runGuiTests(int argc, char** argv) {
+template <class TestObject> int runGuiTests(int argc, char** argv) {
     QApplication app(argc, argv);
-    applyTestStyle(app);
+    ui::applyLauncherStyle(app);
     TestObject tests;
     return QTest::qExec(&tests, argc, argv);
 }
+
+} // namespace testsupport

@@ -1,18 +1,14 @@
-// Stand-in record parsing and small test fixtures shared by the launch and window tests.
+// Stand-in records, scratch folders and environment variables for the launch and window tests.
 #include "standinRecord.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <random>
-#include <sstream>
 #include <thread>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 #else
 #include <unistd.h>
@@ -23,77 +19,67 @@ namespace fs = std::filesystem;
 namespace testsupport {
 namespace {
 
-// Reads "<length>:<bytes>\n" at pos; returns false on a malformed or incomplete entry.
-bool readCounted(const std::string& text, std::size_t& pos, std::string& out) {
-    const auto colon = text.find(':', pos);
-    if (colon == std::string::npos) {
+// Reads "<length>:<bytes>\n"; false on an entry that is malformed or still being written.
+bool readCounted(std::istream& in, std::string& out) {
+    std::size_t length = 0;
+    if (!(in >> length) || in.get() != ':') {
         return false;
     }
-    const std::size_t length = std::stoul(text.substr(pos, colon - pos));
-    if (colon + 1 + length + 1 > text.size()) {
-        return false;
-    }
-    out = text.substr(colon + 1, length);
-    pos = colon + 1 + length + 1;
-    return true;
+    out.resize(length);
+    return in.read(out.data(), static_cast<std::streamsize>(length)) && in.get() == '\n';
 }
-
-long long field(const std::string& header, const std::string& name) {
-    const auto at = header.find(" " + name + "=");
-    return at == std::string::npos ? 0 : std::stoll(header.substr(at + name.size() + 2));
-}
-
-} // namespace
 
 std::vector<StandinStart> readStandinRecords(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::vector<StandinStart> records;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const auto headerEnd = text.find('\n', pos);
-        if (headerEnd == std::string::npos) {
+    for (std::string header; std::getline(in, header);) {
+        StandinStart start;
+        std::size_t argc = 0;
+        if (std::sscanf(header.c_str(), "klemwin-record pid=%ld started_ns=%lld show=%d argc=%zu", &start.pid,
+                        &start.startedNs, &start.showHint, &argc) != 4) {
             break;
         }
-        const std::string header = text.substr(pos, headerEnd - pos);
-        pos = headerEnd + 1;
-        StandinStart start;
-        start.pid = static_cast<long>(field(header, "pid"));
-        start.startedNs = field(header, "started_ns");
-        start.showHint = static_cast<int>(field(header, "show"));
-        const auto argc = static_cast<std::size_t>(field(header, "argc"));
+        start.words.resize(argc);
         bool complete = true;
-        for (std::size_t i = 0; i < argc && complete; ++i) {
-            std::string word;
-            complete = readCounted(text, pos, word);
-            start.words.push_back(word);
+        for (auto& word : start.words) {
+            complete = complete && readCounted(in, word);
         }
-        if (complete && text.compare(pos, 5, "line=") == 0) {
-            pos += 5;
-            complete = readCounted(text, pos, start.line);
+        for (std::string key; complete && (in.peek() == 'l' || in.peek() == 'p');) { // line=, program=
+            complete =
+                std::getline(in, key, '=') && readCounted(in, key == "line" ? start.line : start.program);
         }
-        if (complete && text.compare(pos, 8, "program=") == 0) {
-            pos += 8;
-            complete = readCounted(text, pos, start.program);
+        std::string end;
+        if (!complete || !std::getline(in, end) || end != "end") {
+            break;
         }
-        if (!complete || text.compare(pos, 4, "end\n") != 0) {
-            break; // a record still being written
-        }
-        pos += 4;
         records.push_back(std::move(start));
     }
     return records;
 }
 
+// Both copies of the environment: the C runtime's, which the launcher's lookup reads, and on
+// Windows also the system's, which started processes inherit.
+void setVariable(const std::string& name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+    const std::wstring wideName = fs::u8path(name).wstring();
+    const std::wstring wideValue = value ? fs::u8path(*value).wstring() : std::wstring();
+    _wputenv_s(wideName.c_str(), wideValue.c_str()); // an empty value removes the variable
+    SetEnvironmentVariableW(wideName.c_str(), value ? wideValue.c_str() : nullptr);
+#else
+    value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+#endif
+}
+
+} // namespace
+
 std::vector<StandinStart> waitForStandinRecords(const fs::path& file, std::size_t count, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        auto records = readStandinRecords(file);
-        if (records.size() >= count || std::chrono::steady_clock::now() >= deadline) {
-            return records;
-        }
+    auto records = readStandinRecords(file);
+    while (records.size() < count && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        records = readStandinRecords(file);
     }
+    return records;
 }
 
 fs::path standinProgram() {
@@ -109,112 +95,48 @@ std::string gameFileName() {
 }
 
 ScratchFolder::ScratchFolder() {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    for (;;) {
-        folder = fs::temp_directory_path() / ("klem-test-" + std::to_string(random()));
-        if (fs::create_directory(folder)) {
-            break;
-        }
-    }
+    std::mt19937_64 random(std::random_device{}());
+    do {
+        path = fs::temp_directory_path() / ("klem-test-" + std::to_string(random()));
+    } while (!fs::create_directory(path));
 }
 
 ScratchFolder::~ScratchFolder() {
     std::error_code error;
-    // Restore permissions the tests took away, so everything can be removed.
-    for (auto it = fs::recursive_directory_iterator(folder, error); it != fs::recursive_directory_iterator();
-         it.increment(error)) {
-        if (!it->is_symlink(error)) {
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
-        }
-    }
-#ifdef _WIN32
-    // A game that has just recorded its start may still be running from a file in here, and
-    // Windows deletes no running program's file: try again for a while.
-    for (int attempt = 0;; ++attempt) {
-        fs::remove_all(folder, error);
-        if (!error || attempt == 100) {
-            break;
-        }
+    // Windows deletes no running program's file, and a game that has just recorded its start may
+    // still be running from here: try again for a while.
+    fs::remove_all(path, error);
+    for (int attempt = 0; error && attempt < 100; ++attempt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        fs::remove_all(path, error);
     }
-#else
-    fs::remove_all(folder, error);
-#endif
 }
-
-#ifdef _WIN32
-namespace {
-
-std::wstring wide(const std::string& utf8) {
-    return fs::u8path(utf8).wstring();
-}
-
-// Both copies of the environment change: the C runtime's, which getenv and the launcher's own
-// lookup read, and the system's, which started processes inherit.
-void setVariable(const std::string& name, const std::string* value) {
-    const std::wstring wideName = wide(name);
-    const std::wstring wideValue = value ? wide(*value) : std::wstring();
-    _wputenv_s(wideName.c_str(), wideValue.c_str()); // an empty value removes the variable
-    SetEnvironmentVariableW(wideName.c_str(), value ? wideValue.c_str() : nullptr);
-}
-
-} // namespace
 
 ScopedEnv::ScopedEnv(std::string variable, const std::string& value) : name(std::move(variable)) {
-    if (const wchar_t* old = _wgetenv(wide(name).c_str())) {
-        hadValue = true;
-        oldValue = fs::path(old).u8string();
+    if (const char* current = std::getenv(name.c_str())) {
+        old = current;
     }
-    setVariable(name, &value);
+    setVariable(name, value);
 }
 
 ScopedEnv::~ScopedEnv() {
-    setVariable(name, hadValue ? &oldValue : nullptr);
+    setVariable(name, old);
 }
-#else
-ScopedEnv::ScopedEnv(std::string variable, const std::string& value) : name(std::move(variable)) {
-    if (const char* old = std::getenv(name.c_str())) {
-        hadValue = true;
-        oldValue = old;
-    }
-    setenv(name.c_str(), value.c_str(), 1);
-}
-
-ScopedEnv::~ScopedEnv() {
-    if (hadValue) {
-        setenv(name.c_str(), oldValue.c_str(), 1);
-    } else {
-        unsetenv(name.c_str());
-    }
-}
-#endif
 
 #ifdef __linux__
 int zombieChildren() {
     int zombies = 0;
-    std::error_code error;
-    const std::string self = std::to_string(getpid());
-    for (const auto& entry : fs::directory_iterator("/proc", error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.find_first_not_of("0123456789") != std::string::npos) {
-            continue;
-        }
+    for (const auto& entry : fs::directory_iterator("/proc")) {
         std::ifstream stat(entry.path() / "stat");
         std::string line;
         std::getline(stat, line);
-        // pid (comm) state ppid ...: comm may hold blanks, so read after the last ')'.
+        // "pid (comm) state ppid ...": comm may hold blanks and parentheses, so read after the last ')'.
+        char state = 0;
+        long ppid = 0;
         const auto close = line.rfind(')');
-        if (close == std::string::npos) {
-            continue;
-        }
-        std::istringstream rest(line.substr(close + 1));
-        std::string state;
-        std::string ppid;
-        rest >> state >> ppid;
-        if (state == "Z" && ppid == self) {
-            ++zombies;
-        }
+        zombies += close != std::string::npos &&
+                   std::sscanf(line.c_str() + close + 1, " %c %ld", &state, &ppid) == 2 && state == 'Z' &&
+                   ppid == getpid();
     }
     return zombies;
 }

@@ -1,7 +1,8 @@
-// Reading what the stand-in game recorded about its starts, and scratch folders for tests.
+// What the stand-in game recorded about its starts, and scratch folders and variables for tests.
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,51 +18,40 @@ struct StandinStart {
     std::string program; // Windows: the full path of the stand-in file that ran (UTF-8)
 };
 
-// All records of a record file, in the order they were written; an absent file gives none.
-std::vector<StandinStart> readStandinRecords(const std::filesystem::path& file);
-
-// Waits until the record file holds at least `count` records or the timeout passes.
+// Waits until the record file holds at least `count` complete records or the timeout passes, and
+// gives those there are (none without a file), in the order they were written.
 std::vector<StandinStart> waitForStandinRecords(const std::filesystem::path& file, std::size_t count,
                                                 int timeoutMs = 10000);
 
-// The built stand-in game (set by the build).
+// The built stand-in game, and the name the game has in a game folder ("klemwin.exe" on Windows).
 std::filesystem::path standinProgram();
-
-// The file name the game has in a game folder: "klemwin.exe" on Windows, "klemwin" elsewhere.
 std::string gameFileName();
 
-// A fresh, empty folder that is removed with everything in it when the object goes.
-class ScratchFolder {
-public:
+// A fresh, empty folder, removed with everything in it when the object goes.
+struct ScratchFolder {
     ScratchFolder();
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
+    std::filesystem::path operator/(const std::string& name) const { return path / name; }
 
-    const std::filesystem::path& path() const { return folder; }
-    std::filesystem::path operator/(const std::string& name) const { return folder / name; }
-
-private:
-    std::filesystem::path folder;
+    std::filesystem::path path;
 };
 
-// Sets an environment variable (name and value in UTF-8) for the life of the object and restores
-// the old value after. Processes started meanwhile inherit it.
-class ScopedEnv {
-public:
+// Sets an environment variable (UTF-8) for the life of the object; processes started meanwhile
+// inherit it.
+struct ScopedEnv {
     ScopedEnv(std::string name, const std::string& value);
     ~ScopedEnv();
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
-private:
     std::string name;
-    bool hadValue = false;
-    std::string oldValue;
+    std::optional<std::string> old;
 };
 
 #ifdef __linux__
-// The number of child processes of this process that have exited but were not reaped.
+// The child processes of this process that have exited but were not reaped.
 int zombieChildren();
 #endif
 

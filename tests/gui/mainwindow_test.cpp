@@ -1,0 +1,346 @@
+// The main window: start-up, the menu, RUN! and Copy Command Line, the max-players check, add-on
+// files, the description line, the about window, the eye candy and what screen readers see.
+#include "ButtonLabel.h"
+#include "frmColor.h"
+#include "frmHelp.h"
+#include "guiFixtures.h"
+#include "twips.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+using testsupport::click;
+using testsupport::hover;
+
+namespace {
+
+const QString pleaseSelect = QStringLiteral("Please select an option");
+
+QPoint twipsPos(const QWidget* panel) {
+    return {ui::twipsLeft(panel), ui::twipsTop(panel)};
+}
+
+QAccessibleInterface* accessible(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+// The description of every control that has one: the control, where it is shown (a panel 0 to 3,
+// or 4 for the Join card and 5 for the Host card) and its text.
+const char* const descriptions =
+    R"rows(Command1|0|This button launches KLEM with the current settings...\r\nSo what's the holdup? Click it!!
+Image1|0|Please do not click the eye candy.
+lblDesc|0|This box will display some info on the option you select.
+lblVersion|0|The DOS Version of KLEM has been discontinued.
+Command3(0)|0|Click these arrows to change your character.
+Command3(1)|0|Click these arrows to change your character.
+Picture2|0|This is the character you are currently using. Click the arrows to change it.
+lblColor|0|Change your color. Only works in multiplayer modes.
+chkLoad|0|Check this to load the game number in the box on the right.
+lblHelp|0|Click here to open the about dialog in case you're curious where this program comes from.
+lblMainMenu(1)|0|Include WAD files to add custom levels and characters.
+lblMainMenu(2)|0|Set general options, like screen resolution and sound.
+txtPlayerName|4|Type the nickname you would like to use in the game here.
+lblIPMan|4|Click here to enter the IP of the host.
+check2|4|Check this to disable KLEM from checking whether or not you are missing any WAD files when joining.
+Check3|4|Check this to keep KLEM from downloading any files you don't have when joining a game.
+txtTimelimit|5|Type the amount of minutes to play until the round ends here. (0 disables the time limit.)
+txtMaxPlayers|5|Type the maximum number of players you will allow on your server here. Range is from 1 to 32.
+txtMultiMap|5|Type the map to start at here. Maps are: 1-9 = Single Player; 70-79 = Chaos; 80-86 = CTF; 90-99 = Battle
+lstWADFiles|1|This box displays all the WADs you have currently loaded.
+Command9|1|Click this to add a WAD file to the list.
+Command10|1|Click this to remove the selected WAD from the list.
+txtUserSkin|1|If you are using a custom skin, you just type the skin's name here.
+chkOpenGL|2|Check this to enable hardware rendering mode. Hardware rendering is not yet perfect, so it may look strange in some areas.
+chkWindowed|2|Check this to play KLEM in a window instead of full screen.
+chkManualRes|2|Check this to change the resolution. If you type in a resolution that is not supported, it will go back to default.
+txtWidth|2|Type the screen width of the manual resolution here.
+txtHeight|2|Type the screen height of the manual resolution here.
+chkEXE|2|Check this to use an EXE with a different filename from the default. Typing .exe is not required.
+txtEXE|2|Type the filename of the exe you would like to use here. Typing .exe is not required.
+chkHighTime|2|Check this to change the time display to game tics. There are 35 tics in a second.
+chkJoystick|2|Check this to use a joystick or gamepad with KLEM.
+chkAnalog|2|Check this to enable analog directional control. Works best with a joystick or gamepad.
+chkSplitScreen|2|Check this to enable splitscreen play on one computer.
+chkDemo|2|Check this to enable demo recording or playback.
+optDemoPlay|2|Select this to play back a previously recorded demo.
+optDemoRecord|2|Select this to record a new demo.
+txtDemo|2|Type the name of the demo here. Do not type the file extension.
+txtManualOps|2|Type manual parameters into this box. All manual parameters are added to the end of the launcher's command line.
+chkNoSpecRings|3|Check this to disable the special weapon rings in modes that use them.
+chkSuddenDeath|3|Check this to make it so that getting shot kills the player instead of making them lose all of his or her rings.
+chkAutoCTF|3|Check this to make KLEM automatically select teams in CTF.
+chkForceSkin|3|Check this to make all players on your server use the same skin as you.
+chkNoAdvance|3|Check this to keep the same level after the round is over.
+chkNoAdvertise|3|Check this to disable KLEM from trying to advertise on the master server. (The master server doesn't exist))rows";
+
+} // namespace
+
+class MainWindowTest : public testsupport::WindowTest {
+    Q_OBJECT
+
+    // RUN!'s context menu, opened as a right click does, with its only entry picked.
+    void copyCommandLine() {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, {}, form->Command1->mapToGlobal(QPoint()));
+        QApplication::sendEvent(form->Command1, &event);
+        QTRY_VERIFY(form->runMenu->isVisible());
+        QCOMPARE(form->runMenu->actions().front()->text(), QStringLiteral("Copy Command Line"));
+        form->runMenu->actions().front()->trigger();
+        form->runMenu->close();
+    }
+
+private slots:
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() { form.reset(); }
+
+    // Right after start-up every press of RUN! starts one more game with the single-player line.
+    void startUp_andEveryRunStartsTheSinglePlayerLine() {
+        QCOMPARE(form->Combo2->currentText(), QStringLiteral("None"));
+        QVERIFY(!form->chkPassword->isVisible() && !form->lstTeamBattle->isEnabled());
+        click(form->Command1);
+        click(form->Command1);
+        QCOMPARE(starter.calls.size(), size_t(2));
+        QCOMPARE(starter.calls[1].line, std::string("klemwin -skin COMET -color 7 "));
+        QCOMPARE(starter.calls[1].style, launch::WindowStyle::Normal);
+    }
+
+    // Every option control reaches the line, read at the moment of the click.
+    void run_readsEveryControl() {
+        for (QCheckBox* box : {form->chkJoystick, form->chkAnalog, form->chkSplitScreen, form->chkDemo,
+                               form->chkOpenGL, form->chkManualRes, form->chkWindowed, form->chkHighTime,
+                               form->chkEXE, form->chkNoSpecRings, form->chkSuddenDeath, form->chkAutoCTF,
+                               form->chkForceSkin, form->chkNoAdvance, form->check2, form->Check3}) {
+            box->setChecked(true);
+        }
+        form->chkNoAdvertise->setChecked(false);
+        form->optDemoPlay->setChecked(true);
+        const std::pair<QLineEdit*, const char*> texts[] = {
+            {form->txtDemo, "d1"},          {form->txtWidth, "640"},   {form->txtHeight, "480"},
+            {form->txtEXE, "other"},        {form->txtUserSkin, "Sk"}, {form->txtPlayerName, "Zed"},
+            {form->txtMaxPlayers, "8"},     {form->txtMultiMap, "71"}, {form->txtTimelimit, "9"},
+            {form->txtManualOps, "-warp 3"}};
+        for (const auto& [box, text] : texts) {
+            box->setText(QString::fromLatin1(text));
+        }
+        form->lstWADFiles->addItems({"a.wad", "b c.wad"});
+        form->lstSound->setCurrentIndex(4);
+        form->Combo1->setCurrentIndex(3);
+        form->HostAddress = QStringLiteral("10.0.0.1");
+        form->txtGameType = QStringLiteral("Host");
+        click(form->Command1);
+        form->txtGameType = QStringLiteral("Join");
+        click(form->Command1);
+        form->chkLoad->setChecked(true);
+        form->Combo3->setCurrentIndex(5);
+        click(form->Command1);
+        form->Combo3->lineEdit()->setText(QStringLiteral("9")); // typed over: no position
+        click(form->Command1);
+        const std::string options =
+            "other -usecd -nosound -joystick -analog -splitscreen -file a.wad b c.wad "
+            "-playdemo d1 -opengl -width 640 -height 480 -win -timetic";
+        QCOMPARE(starter.calls.at(0).line, options +
+                                               " -skin Sk -color 7 -maxplayers 8 -warp 71 -gametype 3 "
+                                               "-nospecrings -suddendeath -autoctf -forceskin -noadvance "
+                                               "-server 1 -notime -timer 9 -name Zed -warp 3");
+        QCOMPARE(starter.calls.at(1).line,
+                 options + " -skin Sk -color 7 -connect 10.0.0.1 -nofiles -nodownload -name Zed -warp 3");
+        QCOMPARE(starter.calls.at(2).line, options + " -loadgame 5");
+        QCOMPARE(starter.calls.at(2).style, launch::WindowStyle::Minimized);
+        QCOMPARE(starter.calls.at(3).line, options + " -loadgame -1");
+    }
+
+    // RUN! and Copy Command Line compose the same line, and both refuse a max-players text that
+    // is no number; a failed start is shown as the starter tells it.
+    void run_andCopy_agreeAndSayWhyNothingStarted() {
+        form->spGameOpt_Click(1);
+        form->frmMulti_Click(1);
+        copyCommandLine();
+        click(form->Command1);
+        QCOMPARE(QString::fromStdString(starter.calls.at(0).line), QGuiApplication::clipboard()->text());
+        form->txtMaxPlayers->setText(QStringLiteral("ab"));
+        QGuiApplication::clipboard()->clear();
+        copyCommandLine();
+        click(form->Command1);
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        QCOMPARE(starter.calls.size(), size_t(1));
+        QCOMPARE(dialogs.messages.size(), size_t(2));
+        QVERIFY(dialogs.messages[1].text.contains(QStringLiteral("\"ab\"")));
+        form->spGameOpt_Click(0);
+        starter.result = {false, "Could not start the game: no program named \"klemwin\" was found."};
+        click(form->Command1);
+        QCOMPARE(dialogs.messages.at(2).text, QString::fromStdString(starter.result.error));
+    }
+
+    // Enter in the max-players box checks for a number from 0 to 255; other keys never do, and
+    // the box takes two characters.
+    void maxPlayers_enterChecksTheNumber() {
+        for (const auto& [text, complaints] : {std::pair{"2", 0}, {"99", 0}, {"", 1}, {"ab", 2}, {"-1", 3}}) {
+            form->txtMaxPlayers->setText(QString::fromLatin1(text));
+            QTest::keyClick(form->txtMaxPlayers, Qt::Key_Return);
+            QCOMPARE(dialogs.messages.size(), size_t(complaints));
+            QCOMPARE(form->txtMaxPlayers->text(), QString::fromLatin1(text));
+        }
+        QCOMPARE(dialogs.messages[0].title + "|" + dialogs.messages[0].text,
+                 QStringLiteral("Bogus!|Please enter a number"));
+        form->txtMaxPlayers->clear();
+        QTest::keyClicks(form->txtMaxPlayers, "a7x");
+        QCOMPARE(form->txtMaxPlayers->text(), QStringLiteral("a7"));
+        QCOMPARE(dialogs.messages.size(), size_t(3));
+    }
+
+    // A menu entry slides its panel into view in 20 steps of 10 ms, with the entries disabled
+    // meanwhile; the selected entry is green and its picture shows.
+    void menu_slidesThePanelsAndBack() {
+        click(form->lblMainMenu[0]); // the selected entry: nothing happens
+        QVERIFY(pacer.delays.empty());
+        pacer.afterMoves = [&] {
+            QVERIFY(!form->lblMainMenu[0]->isEnabled());
+        };
+        click(form->lblMainMenu[3]);
+        QCOMPARE(pacer.delays, std::vector<int>(20, 10));
+        QCOMPARE(twipsPos(form->GamePanel[3]), QPoint(3960 - 20 * 193, 4560 - 20 * 228));
+        QCOMPARE(form->lblMainMenu[3]->backgroundColor(), selectionGreen);
+        QCOMPARE(form->lblMainMenu[0]->backgroundColor(), unselectedWhite);
+        QCOMPARE(form->Image1->pixmap().toImage(), form->stashedPicture(3).toImage());
+        QVERIFY(form->lblMainMenu[0]->isEnabled());
+        click(form->lblMainMenu[1]);
+        click(form->lblMainMenu[0]);
+        QCOMPARE(twipsPos(form->GamePanel[0]), QPoint(120, 0));
+        QCOMPARE(twipsPos(form->GamePanel[3]), QPoint(3960, 4560));
+    }
+
+    void hover_describesEveryControl() {
+        for (const QString& row : QString::fromUtf8(descriptions).split(QLatin1Char('\n'))) {
+            const QStringList fields = row.split(QLatin1Char('|'));
+            openWindow();
+            if (fields[1].toInt() < 4) {
+                form->lblMainMenu_Click(fields[1].toInt());
+            } else {
+                form->spGameOpt_Click(1);
+                form->frmMulti_Click(fields[1].toInt() - 4);
+            }
+            hover(form->findChild<QWidget*>(fields[0]));
+            QCOMPARE(form->lblDesc->text(), QString(fields[2]).replace(QLatin1String("\\r\\n"), "\r\n"));
+        }
+    }
+
+    // The hovered menu entry turns bold; lists, frames and captions without a description keep
+    // the one shown; a panel's background takes the mode's bold away, the window background and
+    // the menu title also the menu's and About's.
+    void hover_boldAndBackgrounds() {
+        form->lblMainMenu_Click(2);
+        hover(form->lblMainMenu[0]);
+        hover(form->lblMainMenu[2]);
+        QVERIFY(!form->lblMainMenu[0]->isBold() && form->lblMainMenu[2]->isBold());
+        for (QWidget* quiet : std::initializer_list<QWidget*>{form->lstSound, form->fraDemo, form->Label3}) {
+            hover(form->chkOpenGL);
+            QTest::mouseMove(quiet, QPoint(3, quiet->height() - 3));
+            QVERIFY(form->lblDesc->text().startsWith(QStringLiteral("Check this to enable hardware")));
+        }
+        form->lblMainMenu_Click(3);
+        QTest::mouseMove(form->GamePanel[3], form->txtPassword->geometry().center()); // hidden: background
+        QCOMPARE(form->lblDesc->text(), pleaseSelect);
+        form->lblMainMenu_Click(0);
+        hover(form->spGameOpt[1]);
+        QTest::mouseMove(form->ngOpt[0], QPoint(5, form->ngOpt[0]->height() - 5));
+        QCOMPARE(form->lblDesc->text(), pleaseSelect);
+        QTest::mouseMove(form->GamePanel[0], QPoint(5, form->GamePanel[0]->height() - 5));
+        QVERIFY(!form->spGameOpt[1]->isBold() && form->lblMainMenu[2]->isBold());
+        hover(form->lblHelp);
+        hover(form->chkLoad);
+        QVERIFY(form->lblHelp->isBold()); // About stays bold over other controls
+        QTest::mouseMove(form.get(), QPoint(2, 2));
+        QVERIFY(!form->lblMainMenu[2]->isBold() && !form->lblHelp->isBold());
+        hover(form->lblMainMenu[2]);
+        hover(form->Label2);
+        QVERIFY(!form->lblMainMenu[2]->isBold());
+        hover(form->lblMainMenu[2]); // forgotten by the title, so bold again
+        QVERIFY(form->lblMainMenu[2]->isBold());
+    }
+
+    // Add lists the bare name of the file picked, after those there, starting in the launcher's
+    // folder; a cancel adds nothing. Delete removes the selected entry only. Alt+D and Alt+A
+    // press the buttons.
+    void addons_addAndDelete() {
+        dialogs.fileAnswers = {"C:\\Games\\Add\\levels.wad", "/home/p/x.y/maps.wad", QString(), "extra.plr"};
+        for (int i = 0; i < 4; ++i) {
+            click(form->Command9);
+        }
+        QCOMPARE(dialogs.files.at(0).initialFolder, QCoreApplication::applicationDirPath());
+        click(form->Command10); // nothing selected
+        form->lstWADFiles->setCurrentRow(1);
+        click(form->Command10);
+        click(form->Command10);
+        form->lstWADFiles->setCurrentRow(0);
+        dialogs.fileAnswers = {QStringLiteral("/x/new.wad")};
+        form->activateWindow();
+        QTRY_VERIFY(form->isActiveWindow());
+        QTest::keyClick(form->windowHandle(), Qt::Key_D, Qt::AltModifier); // as the keyboard delivers keys
+        QTRY_COMPARE(form->lstWADFiles->count(), 1);
+        QTest::keyClick(form->windowHandle(), Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(form->lstWADFiles->count(), 2);
+        click(form->Command1);
+        QCOMPARE(starter.calls.at(0).line,
+                 std::string("klemwin -file extra.plr new.wad -skin COMET -color 7 "));
+    }
+
+    // One about window at most; it has no owner, so it outlives the main window.
+    void about_opensOnceAndOutlivesTheMainWindow() {
+        click(form->lblHelp);
+        QPointer<frmHelp> about = form->aboutWindow;
+        click(form->lblHelp);
+        QCOMPARE(form->aboutWindow, about);
+        click(about->lblClose);
+        QTRY_VERIFY(about.isNull());
+        click(form->lblHelp);
+        about = form->aboutWindow;
+        form->close();
+        QVERIFY(about->isVisible());
+        about->close(); // the close box does what Close does
+        QTRY_VERIFY(about.isNull());
+    }
+
+    // Six reactions in turn; the fifth asks, and its answer decides the follow-up.
+    void eyeCandy_sixReactionsInTurn() {
+        dialogs.messageAnswers.assign(4, ui::MessageAnswer::Ok);
+        dialogs.messageAnswers.push_back(ui::MessageAnswer::No);
+        for (int i = 0; i < 12; ++i) {
+            click(form->Image1);
+        }
+        QStringList titles;
+        for (const auto& box : dialogs.messages) {
+            titles << box.title;
+        }
+        QCOMPARE(titles.join(" "),
+                 QStringLiteral("Poke-a-chu! Peek-a-poke! Coohie-coo! YEOW! Nervous? Hmph! EEK! "
+                                "Poke-a-chu! Peek-a-poke! Coohie-coo! YEOW! Nervous? \\/\\/00+! EEK!"));
+        QCOMPARE(dialogs.messages[4].buttons, ui::MessageButtons::YesNo);
+    }
+
+    // Button labels are push buttons named by their caption, and pressing one is a click.
+    void accessibility_namesAndPress() {
+        QCOMPARE(accessible(form->lblMainMenu[2])->text(QAccessible::Name), form->lblMainMenu[2]->text());
+        QVERIFY(!accessible(form->Image1)->text(QAccessible::Name).isEmpty()); // named by its tooltip
+        frmHelp about;
+        QVERIFY(!accessible(about.Picture1)->text(QAccessible::Name).isEmpty());
+        accessible(form->lblMainMenu[1])
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(form->CurPanel, std::int16_t(1));
+    }
+};
+
+int main(int argc, char** argv) {
+    return testsupport::runGuiTests<MainWindowTest>(argc, argv);
+}
+
+#include "mainwindow_test.moc"

@@ -1,0 +1,273 @@
+// From a command line to a running game: finding the program, the real start of copies of the
+// stand-in game, the words they receive, failures, no shell, no zombies; and random lines of hostile text.
+// The same tables run on POSIX and on Windows.
+#include "GameStarter.h"
+#include "commandLine.h"
+#include "programLookup.h"
+#include "standinRecord.h"
+
+#include <fstream>
+#include <functional>
+#include <random>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace fs = std::filesystem;
+using launch::ProcessStarter;
+using launch::WindowStyle;
+using testsupport::StandinStart;
+
+namespace {
+
+#ifdef _WIN32
+const std::string systemPath = ";C:\\windows\\system32;C:\\windows";
+#else
+const std::string systemPath = ":/usr/bin:/bin";
+#endif
+const std::string gameName = testsupport::gameFileName();
+
+// A file that counts as a program: executable on POSIX, a program image on Windows.
+void makeProgram(const fs::path& file) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << "MZ";
+    fs::permissions(file, fs::perms::owner_all);
+}
+
+// The launcher's folder holds the stand-in game; the current folder and the search path are
+// empty folders of their own.
+class Start : public testing::Test {
+protected:
+    testsupport::ScratchFolder scratch;
+    fs::path launcherFolder = scratch / "game";
+    fs::path currentFolder = scratch / "current";
+    fs::path pathFolder = scratch / "bin";
+    fs::path record = scratch / "record.txt";
+    fs::path game = launcherFolder / gameName;
+    testsupport::ScopedEnv recording{"KLEMWIN_RECORD", record.u8string()};
+    testsupport::ScopedEnv path{"PATH", pathFolder.u8string() + systemPath};
+    fs::path previousFolder = fs::current_path();
+
+    void SetUp() override {
+        for (const auto& folder : {launcherFolder, currentFolder, pathFolder}) {
+            fs::create_directory(folder);
+        }
+        fs::copy_file(testsupport::standinProgram(), game);
+        fs::current_path(currentFolder);
+    }
+    void TearDown() override { fs::current_path(previousFolder); }
+
+    std::optional<fs::path> find(const std::string& name) const {
+        return launch::findProgram(name, {launcherFolder, currentFolder, {pathFolder}}).program;
+    }
+
+    StandinStart started(const std::string& line, WindowStyle style = WindowStyle::Normal) {
+        const auto before = testsupport::waitForStandinRecords(record, 0).size();
+        const auto result = ProcessStarter(launcherFolder).start(line, style);
+        EXPECT_TRUE(result.started) << line << "\n" << result.error;
+        const auto records = testsupport::waitForStandinRecords(record, before + 1);
+        return records.size() > before ? records.back() : StandinStart{};
+    }
+
+    // The error of a start that must fail; nothing may run.
+    std::string refused(const std::string& line) {
+        const auto result = ProcessStarter(launcherFolder).start(line, WindowStyle::Normal);
+        EXPECT_FALSE(result.started) << line;
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        EXPECT_FALSE(fs::exists(record)) << line;
+        return result.error;
+    }
+};
+
+// The launcher's folder comes first, then the current folder, then the search path. On Windows
+// a name without an extension means name.exe, as the Windows process start has it; elsewhere
+// ".exe" is optional both ways. A name with a folder in it is taken from the current folder only.
+TEST_F(Start, findsTheProgramAsTyped) {
+    makeProgram(currentFolder / gameName);
+    makeProgram(pathFolder / gameName);
+    makeProgram(pathFolder / "other.exe");
+    EXPECT_EQ(find("klemwin"), game);
+    fs::remove(game);
+    EXPECT_EQ(find("klemwin"), currentFolder / gameName);
+    EXPECT_EQ(find("other"), pathFolder / "other.exe");
+    for (const char* file : {"game.v2", "sub/klemwin", "sub/other.exe"}) {
+        makeProgram(currentFolder / file);
+    }
+    makeProgram(launcherFolder / "sub" / gameName);
+    const std::pair<const char*, const char*> cases[] = {
+        {"game.v2", "game.v2"},          {"game", nullptr},
+        {"sub/other", "sub/other.exe"},  {"nowhere/klemwin", nullptr},
+#ifdef _WIN32
+        {"sub\\other", "sub/other.exe"}, {"sub/klemwin", nullptr},
+#else
+        {"sub/klemwin", "sub/klemwin"}, {"sub/klemwin.EXE", "sub/klemwin"},
+#endif
+    };
+    for (const auto& [name, file] : cases) {
+        const auto found = find(name);
+        ASSERT_EQ(found.has_value(), file != nullptr) << name;
+        EXPECT_TRUE(!found || fs::equivalent(*found, currentFolder / file)) << name << " found " << *found;
+    }
+    // A search path that begins and ends with a separator: the empty entries are dropped.
+    EXPECT_EQ(launch::splitSearchPath(systemPath + systemPath.front()).size(), 2u);
+}
+
+// However the line quotes and spaces its words, the game receives exactly the words the launcher
+// splits, and what a shell or the command interpreter would act on is plain text.
+TEST_F(Start, theGameReceivesTheWordsOfTheLine) {
+    const std::string marker = (scratch / "marker").u8string();
+    const std::string zoe = "Zo\xc3\xab \xe2\x98\x85";
+    std::vector<std::string> lines = {
+        "klemwin.exe -file a.wad -skin COMET -color 7 -connect  -name Comet ",
+        "\"klemwin\" -name " + zoe + " \"" + zoe + "\" -skin \xe5\xbd\x97\xe6\x98\x9f\t-x \t -y\t",
+        "klemwin -file \"C:\\Games\\My Wads\\a.wad\" -x C:\\a\\\\b -dir \"C:\\Games\\\\\" \"\" \"\t\"",
+        "klemwin -say \\\"hi\\\" a\\\\\\\"b \"a \\\"quoted\\\" word\" pre\"mid dle\"post \"a\"\"b c\" "
+        "a\"\"\"b \"\"\"\" \"open",
+        "klemwin -name ;touch " + marker + " $(touch " + marker + ") `touch " + marker + "` | tee " + marker +
+            " && touch " + marker + " > marker & echo x > marker | type marker ^& %PATH% !x! (y) <z",
+#ifdef _WIN32
+        "KLEMWIN.EXE -x",
+        "kl\"em\"win -x",
+        "\"" + game.u8string() + "\" -x",
+        "..\\game\\klemwin -x",
+#endif
+    };
+    // A copy in the current folder must not win over the one beside the launcher.
+    fs::copy_file(testsupport::standinProgram(), currentFolder / gameName);
+    for (const auto& line : lines) {
+        const auto start = started(line);
+        EXPECT_EQ(start.words, launch::splitCommandLine(line)) << line;
+#ifdef _WIN32
+        EXPECT_EQ(start.line, line);
+        std::error_code error;
+        EXPECT_TRUE(fs::equivalent(fs::u8path(start.program), game, error))
+            << line << " ran " << start.program;
+#endif
+    }
+    EXPECT_FALSE(fs::exists(marker) || fs::exists(currentFolder / "marker"));
+}
+
+// Every start is another game, also one found on the search path only, and none is left as a
+// zombie when it ends.
+TEST_F(Start, everyStartIsAnotherGameAndNoneIsLeftAsAZombie) {
+    const long first = started("klemwin -one").pid;
+    fs::rename(game, pathFolder / gameName);
+    const auto second = started("klemwin -two", WindowStyle::Minimized);
+    EXPECT_EQ(second.words, (std::vector<std::string>{"klemwin", "-two"}));
+    EXPECT_NE(second.pid, first);
+#ifdef __linux__
+    for (int wait = 0; testsupport::zombieChildren() > 0 && wait < 2000; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_EQ(testsupport::zombieChildren(), 0) << "exited games were not reaped";
+#endif
+}
+
+// Without a program to run nothing starts, and the error says what was looked for, where, and
+// what is wrong with a file of that name.
+TEST_F(Start, withoutAProgramNothingStartsAndTheErrorSaysWhy) {
+    fs::remove(game);
+    const std::string missing = refused("klemwin -skin COMET");
+    for (const auto& part : {std::string("\"klemwin\""), launcherFolder.u8string(), currentFolder.u8string(),
+                             pathFolder.u8string()}) {
+        EXPECT_NE(missing.find(part), std::string::npos) << part << " is not in:\n" << missing;
+    }
+    // An empty alternate name: the line begins with a blank.
+    EXPECT_NE(refused(" -skin COMET -color 7 ").find("program name is empty"), std::string::npos);
+    const std::pair<std::function<void()>, const char*> unusable[] = {
+        {[&] { fs::create_directory(game); }, "is not a program"},
+        {[&] { std::ofstream(game) << "data"; }, "is not a program"}, // no program image, not executable
+#ifdef _WIN32
+        {[&] { // an image header pointing to an empty PE header: the system's reason reads as a sentence
+             std::string image(0x200, '\0');
+             image.replace(0, 2, "MZ").replace(0x40, 2, "PE")[0x3c] = 0x40;
+             std::ofstream(game, std::ios::binary) << image;
+         },
+         ": "},
+#else
+        {[&] { fs::create_symlink(scratch / "gone", game); }, "is not a program"},
+        {[&] {
+             std::ofstream{game};
+             fs::permissions(game, fs::perms::owner_all);
+         },
+         "Exec format error"},
+#endif
+    };
+    for (const auto& [make, says] : unusable) {
+        fs::remove_all(game);
+        make();
+        const std::string error = refused("klemwin -skin COMET");
+        EXPECT_NE(error.find(says), std::string::npos) << error;
+        EXPECT_NE(error.find(game.u8string()), std::string::npos) << error;
+        EXPECT_EQ(error.find("%1"), std::string::npos) << error;
+    }
+}
+
+#ifdef _WIN32
+// The handles this process has open, counted one by one (wine lacks GetProcessHandleCount).
+int openHandles() {
+    int count = 0;
+    for (std::uintptr_t value = 4; value < 0x10000; value += 4) {
+        DWORD flags = 0;
+        count += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) ? 1 : 0;
+    }
+    return count;
+}
+
+// The window style is the show-window hint, and each start closes the handles of the new
+// process and its thread at once. Windows passes at most 32766 UTF-16 units: a line of exactly
+// that many arrives whole, whatever its length in UTF-8; one unit more is refused rather than
+// handed over cut short, and so is a batch file.
+TEST_F(Start, showHintHandlesTheLongestLineAndNoBatchFile) {
+    static_assert(SW_SHOWNORMAL == 1 && SW_SHOWMINIMIZED == 2);
+    EXPECT_EQ(started("klemwin", WindowStyle::Normal).showHint, SW_SHOWNORMAL);
+    const int before = openHandles();
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(started("klemwin", WindowStyle::Minimized).showHint, SW_SHOWMINIMIZED);
+    }
+    EXPECT_LT(openHandles(), before + 10);
+    std::string line = "klemwin -name \xf0\x9d\x84\x9e"; // 16 units: the clef takes two
+    for (std::size_t units = 16; units < 32766; ++units) {
+        line += "\xe2\x98\x85"; // one unit, three bytes
+    }
+    EXPECT_TRUE(started(line).line == line);
+    fs::remove(record);
+    EXPECT_NE(refused(line + "x").find("too long"), std::string::npos);
+    // A batch file would run through the command interpreter, which reads "&" and ">" as commands.
+    std::ofstream(launcherFolder / "klemwin.bat") << "MZ@echo off\r\necho ran> marker\r\n";
+    EXPECT_NE(refused("klemwin.bat -x & echo x > marker").find("klemwin.bat exists but is not a program"),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(currentFolder / "marker"));
+}
+#endif
+
+// Random lines of hostile text: the game receives exactly their words; a line holding a NUL,
+// which would cut them short, is refused.
+TEST_F(Start, theGameReceivesExactlyTheWordsOfAnyLine) {
+    const std::string pieces[] = {
+        "a",  "Z",  "0",    " ",        "  ",           "\t",          "\"", "\\", "\\\\\"", "'",
+        ";",  "|",  "&&",   "$(id)",    "`x`",          ">",           "*",  "-x", "\x01",   "\x1b[0m",
+        "\r", "\n", "\x7f", "\xc3\xab", "\xe2\x98\x85", "\xe4\xb8\xad"};
+    std::mt19937 random(7);
+    std::size_t starts = 0;
+    for (int i = 0; i < 150; ++i) {
+        std::string line = "klemwin ";
+        for (auto n = random() % 40; n > 0; --n) {
+            line += pieces[random() % std::size(pieces)];
+        }
+        line += i % 10 == 0 ? std::string(1, '\0') + "cut" : "";
+        const auto result = ProcessStarter(launcherFolder).start(line, WindowStyle::Normal);
+        ASSERT_EQ(result.started, i % 10 != 0) << result.error;
+        if (result.started) {
+            const auto records = testsupport::waitForStandinRecords(record, ++starts);
+            ASSERT_EQ(records.size(), starts) << "line " << i;
+            ASSERT_EQ(records.back().words, launch::splitCommandLine(line)) << "line " << i;
+        }
+    }
+}
+
+} // namespace

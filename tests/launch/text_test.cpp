@@ -1,0 +1,95 @@
+// Typed text as the game gets it: the whole-number conversion of the max-players box, and the
+// words a command line splits into under the Windows C runtime's rules.
+#include "commandLine.h"
+#include "wholeNumber.h"
+
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Case {
+    const char* text;
+    long min;
+    long max;
+    std::optional<long> expected;
+};
+
+class WholeNumber : public testing::TestWithParam<Case> {};
+
+TEST_P(WholeNumber, converts) {
+    const auto& c = GetParam();
+    EXPECT_EQ(launch::toWholeNumber(c.text, c.min, c.max), c.expected) << '"' << c.text << '"';
+}
+
+constexpr long lo = -32768;
+constexpr long hi = 32767;
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WholeNumber,
+    testing::Values(
+        // Plain numbers, blanks, signs and leading zeros.
+        Case{"2", lo, hi, 2}, Case{"08", lo, hi, 8}, Case{" 5", lo, hi, 5}, Case{"\t5  ", lo, hi, 5},
+        Case{"+7", lo, hi, 7}, Case{"-1", lo, hi, -1}, Case{"-0", lo, hi, 0},
+        Case{"000000000000000000000042", lo, hi, 42},
+        // Fractions round to nearest, halves to even, in both directions.
+        Case{"2.5", lo, hi, 2}, Case{"3.5", lo, hi, 4}, Case{"2.50001", lo, hi, 3}, Case{"2.4999", lo, hi, 2},
+        Case{"-2.5", lo, hi, -2}, Case{"-3.5", lo, hi, -4}, Case{".5", lo, hi, 0}, Case{"1.", lo, hi, 1},
+        Case{"0.6", lo, hi, 1},
+        // Range edges after rounding.
+        Case{"32767", lo, hi, 32767}, Case{"32768", lo, hi, std::nullopt}, Case{"-32768", lo, hi, -32768},
+        Case{"-32769", lo, hi, std::nullopt}, Case{"32767.4", lo, hi, 32767},
+        Case{"32767.5", lo, hi, std::nullopt}, Case{"99999999999999999999999999", lo, hi, std::nullopt},
+        // The byte range of the Enter check.
+        Case{"0", 0, 255, 0}, Case{"40", 0, 255, 40}, Case{"255", 0, 255, 255},
+        Case{"256", 0, 255, std::nullopt}, Case{"-1", 0, 255, std::nullopt}, Case{"-0.4", 0, 255, 0},
+        // Not numbers.
+        Case{"", lo, hi, std::nullopt}, Case{"  ", lo, hi, std::nullopt}, Case{"ab", lo, hi, std::nullopt},
+        Case{"1a", lo, hi, std::nullopt}, Case{"1 2", lo, hi, std::nullopt},
+        Case{"--1", lo, hi, std::nullopt}, Case{"+", lo, hi, std::nullopt}, Case{".", lo, hi, std::nullopt},
+        Case{"1.2.3", lo, hi, std::nullopt}, Case{"0x10", lo, hi, std::nullopt},
+        Case{"- 1", lo, hi, std::nullopt}));
+
+using Words = std::vector<std::string>;
+
+struct Line {
+    const char* line;
+    Words words;
+};
+
+class SplitCommandLine : public testing::TestWithParam<Line> {};
+
+TEST_P(SplitCommandLine, givesTheWords) {
+    EXPECT_EQ(launch::splitCommandLine(GetParam().line), GetParam().words) << GetParam().line;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SplitCommandLine,
+    testing::Values(
+        Line{"", {}}, Line{"   \t ", {}}, Line{"klemwin", {"klemwin"}},
+        // Runs of blanks and tabs, and blanks at the ends, make no empty words.
+        Line{"klemwin -skin COMET -color 7 ", {"klemwin", "-skin", "COMET", "-color", "7"}},
+        Line{"klemwin -connect  -name Comet ", {"klemwin", "-connect", "-name", "Comet"}},
+        Line{"a\tb \t c", {"a", "b", "c"}},
+        // An empty program name: the first option word takes its place.
+        Line{" -skin COMET", {"-skin", "COMET"}},
+        // Quotes group blanks and disappear; "" inside quotes is a quote; "" alone is an empty word.
+        Line{"p \"a b\" c", {"p", "a b", "c"}}, Line{"p a\"b c\"d", {"p", "ab cd"}},
+        Line{"p \"a\"\"b\"", {"p", "a\"b"}}, Line{"p \"\" x", {"p", "", "x"}},
+        Line{"p \"unclosed x", {"p", "unclosed x"}},
+        // Backslashes: literal unless before a quote; 2n -> n and a quote; 2n+1 -> n and a literal quote.
+        Line{"p C:\\Games\\a.wad", {"p", "C:\\Games\\a.wad"}}, Line{"p a\\\\b", {"p", "a\\\\b"}},
+        Line{"p a\\\"b", {"p", "a\"b"}}, Line{"p a\\\\\"b c\"", {"p", "a\\b c"}},
+        Line{"p a\\\\\\\"b", {"p", "a\\\"b"}}, Line{"p \"x\\\\\" y", {"p", "x\\", "y"}},
+        // The program word: quotes group, backslashes stay as they are.
+        Line{"\"C:\\Program Files\\klem\\klemwin.exe\" -x", {"C:\\Program Files\\klem\\klemwin.exe", "-x"}},
+        Line{"dir\\\"x y\" z", {"dir\\x y", "z"}},
+        // Non-ASCII text passes through byte for byte.
+        Line{"klemwin -name Zo\xc3\xab", {"klemwin", "-name", "Zo\xc3\xab"}},
+        // Shell characters are plain characters.
+        Line{"klemwin ; touch x $(id) | cat `y` > z",
+             {"klemwin", ";", "touch", "x", "$(id)", "|", "cat", "`y`", ">", "z"}}));
+
+} // namespace
