@@ -9,6 +9,7 @@
 # Packages are built from a Release configuration (scripts/package):
 #   orbitron-launcher_VERSION_ARCH.deb          Debian package, files under /usr
 #   orbitron-launcher-VERSION-SYSTEM.tar.gz     portable archive, bin/ and share/ in one folder
+#   orbitron-launcher-VERSION-windows-x64.zip   Windows: KLEMNet.exe with its DLLs and plugins
 include(GNUInstallDirs)
 
 set(KLEM_APP_ID org.orbitron.KLEMNet)
@@ -21,11 +22,22 @@ set(KLEM_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${KLEM_DIRECTORY_PERMISSIONS})
 
-install(TARGETS KLEMNet
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-    BUNDLE DESTINATION .)
+if(WIN32)
+    # One flat folder that unpacks into the game's folder, beside klemwin.exe.
+    install(TARGETS KLEMNet RUNTIME DESTINATION .)
+    include(${CMAKE_CURRENT_LIST_DIR}/windows.cmake)
+else()
+    install(TARGETS KLEMNet
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        BUNDLE DESTINATION .)
+endif()
 
 if(UNIX AND NOT APPLE)
+    # With it the launcher starts a Windows game through Wine (found from bin/ as
+    # ../libexec/orbitron-launcher/wine-start.exe). Wine needs no permission to execute it.
+    install(FILES ${CMAKE_BINARY_DIR}/wine-start.exe
+            DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/${KLEM_PACKAGE_NAME})
+
     set(KLEM_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/${KLEM_PACKAGE_NAME})
 
     install(FILES ${KLEM_PACKAGING_DIR}/${KLEM_APP_ID}.desktop
@@ -85,6 +97,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${KLEM_DIRECTORY_PERMISSIONS})
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
     set(CPACK_GENERATOR DEB TGZ)
+elseif(WIN32)
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME ${KLEM_PACKAGE_NAME}-${PROJECT_VERSION}-windows-x64)
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 else()
     set(CPACK_GENERATOR TGZ)
 endif()
@@ -99,6 +115,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Orbitron team <team@orbitron.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# The game is a Windows program: it runs through Wine.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wine")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

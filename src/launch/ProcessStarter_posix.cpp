@@ -1,10 +1,14 @@
 // Game start on POSIX systems: posix_spawn of the program itself with the words as argv.
 #include "GameStarter.h"
+#include "programLookup.h"
 #include "startMessage.h"
 #include "startPlan.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <thread>
 #include <utility>
@@ -15,6 +19,8 @@
 #include <unistd.h>
 
 extern char** environ;
+
+namespace fs = std::filesystem;
 
 namespace launch {
 namespace {
@@ -56,31 +62,108 @@ private:
     posix_spawnattr_t attributes;
 };
 
+// The environment of a Windows game, which is the launcher's, except that Wine must read the
+// words as the UTF-8 they are: under a locale of another character set it turns "Zoë" into "ZoÃ«".
+std::vector<std::string> wineEnvironment() {
+    std::vector<std::string> variables;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        variables.emplace_back(*variable);
+    }
+    const char* all = std::getenv("LC_ALL");
+    std::string charset;
+    for (const char* value : {all, static_cast<const char*>(std::getenv("LC_CTYPE")),
+                              static_cast<const char*>(std::getenv("LANG"))}) {
+        if (value != nullptr && *value != '\0') {
+            charset = value;
+            break;
+        }
+    }
+    std::transform(charset.begin(), charset.end(), charset.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    if (charset.find("utf-8") == std::string::npos && charset.find("utf8") == std::string::npos) {
+        const std::string setting = all != nullptr && *all != '\0' ? "LC_ALL=" : "LC_CTYPE=";
+        variables.erase(
+            std::remove_if(variables.begin(), variables.end(),
+                           [&](const std::string& variable) { return variable.rfind(setting, 0) == 0; }),
+            variables.end());
+        variables.push_back(setting + "C.UTF-8");
+    }
+    return variables;
+}
+
+// wine-start.exe, which the launcher brings: beside it, or where the installation puts it.
+fs::path wineStarter(const fs::path& launcherFolder) {
+    for (const fs::path& file :
+         {launcherFolder / "wine-start.exe",
+          launcherFolder / ".." / "libexec" / "orbitron-launcher" / "wine-start.exe"}) {
+        std::error_code error;
+        if (fs::is_regular_file(file, error)) {
+            return file;
+        }
+    }
+    return {};
+}
+
+std::vector<char*> pointers(std::vector<std::string>& texts) {
+    std::vector<char*> out;
+    out.reserve(texts.size() + 1);
+    for (auto& text : texts) {
+        out.push_back(text.data());
+    }
+    out.push_back(nullptr);
+    return out;
+}
+
 } // namespace
 
 ProcessStarter::ProcessStarter(std::filesystem::path launcherFolder)
     : launcherFolder(std::move(launcherFolder)) {}
 
-StartResult ProcessStarter::start(const std::string& line, WindowStyle /*style: no meaning on POSIX*/) {
+StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     auto plan = planStart(line, launcherFolder);
     if (auto* failed = std::get_if<StartResult>(&plan)) {
         return *failed;
     }
     auto& [words, found] = std::get<StartPlan>(plan);
 
-    std::vector<char*> argv;
-    argv.reserve(words.size() + 1);
-    for (auto& word : words) {
-        argv.push_back(word.data());
+    fs::path program = found;
+    std::vector<std::string> environment;
+    const ProgramKind kind = programKind(found);
+    if (kind == ProgramKind::Empty) {
+        return {false, startFailedMessage(found, "the file is empty")};
     }
-    argv.push_back(nullptr);
+    if (kind == ProgramKind::BrokenWindows) {
+        return {false, startFailedMessage(
+                           found, "it begins like a Windows program but is none (damaged or cut short)")};
+    }
+    if (kind == ProgramKind::Windows) {
+        // Wine would put the program's full path in place of the first word: wine-start.exe,
+        // started by Wine, hands the line unchanged to the Windows process start instead, with
+        // the show-window hint, as the launcher does on Windows.
+        const LookupResult wine = findOnSearchPath("wine");
+        const fs::path starter = wineStarter(launcherFolder);
+        if (!wine.program || starter.empty()) {
+            return {false, wineMissingMessage(found, wine)};
+        }
+        program = *wine.program;
+        words = {program.string(), starter.string(), std::to_string(static_cast<int>(style)), found.string(),
+                 line};
+        environment = wineEnvironment();
+    }
 
+    std::vector<char*> argv = pointers(words);
+    std::vector<char*> envp = pointers(environment);
     const SpawnAttributes attributes;
-    const std::string program = found.string();
     pid_t pid = 0;
-    const int error = posix_spawn(&pid, program.c_str(), nullptr, attributes.get(), argv.data(), environ);
+    const int error = posix_spawn(&pid, program.c_str(), nullptr, attributes.get(), argv.data(),
+                                  environment.empty() ? environ : envp.data());
     if (error != 0) {
-        return {false, startFailedMessage(found, std::strerror(error))};
+        // A file this process may not read can still be a program it may run; when it is not, that
+        // is the reason.
+        const std::string reason = std::strerror(error);
+        return {false, startFailedMessage(found, kind == ProgramKind::Unreadable
+                                                     ? "the file cannot be read (" + reason + ")"
+                                                     : reason)};
     }
     reapWhenDone(pid);
     return {true, {}};

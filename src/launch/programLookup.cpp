@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <string_view>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -126,6 +128,29 @@ std::vector<std::string> candidateNames(const std::string& name) {
     return {name, name + ".exe"};
 }
 
+ProgramKind programKind(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    char header[0x40] = {};
+    in.read(header, sizeof header);
+    const auto length = in.gcount();
+    if (length == 0) {
+        return in.eof() ? ProgramKind::Empty : ProgramKind::Unreadable;
+    }
+    if (length < 2 || header[0] != 'M' || header[1] != 'Z') {
+        return ProgramKind::Other;
+    }
+    // The offset of the "PE" header, little-endian at 0x3c.
+    std::uint32_t offset = 0;
+    for (int i = 3; i >= 0; --i) {
+        offset = offset << 8 | static_cast<unsigned char>(header[0x3c + i]);
+    }
+    char signature[4] = {};
+    in.clear();
+    const bool pe = length == sizeof header && in.seekg(offset) && in.read(signature, sizeof signature) &&
+                    std::string_view(signature, sizeof signature) == std::string_view("PE\0\0", 4);
+    return pe ? ProgramKind::Windows : ProgramKind::BrokenWindows;
+}
+
 bool isRunnableFile(const fs::path& file) {
     std::error_code error;
     const auto status = fs::status(file, error);
@@ -136,8 +161,20 @@ bool isRunnableFile(const fs::path& file) {
     return isProgramImage(file) && !isBatchFile(file);
 #else
     constexpr auto anyExec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
-    return (status.permissions() & anyExec) != fs::perms::none;
+    return (status.permissions() & anyExec) != fs::perms::none || programKind(file) == ProgramKind::Windows;
 #endif
+}
+
+LookupResult findOnSearchPath(const std::string& name) {
+    LookupResult result;
+    result.folders = currentSearchPlaces({}).searchPath;
+    for (const auto& folder : result.folders) {
+        if (isRunnableFile(folder / name)) {
+            result.program = folder / name;
+            break;
+        }
+    }
+    return result;
 }
 
 LookupResult findProgram(const std::string& name, const SearchPlaces& places) {

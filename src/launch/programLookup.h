@@ -36,10 +36,24 @@ struct LookupResult {
 // without an extension means only name.exe, as the Windows process start has it).
 std::vector<std::string> candidateNames(const std::string& name);
 
-// True for a regular file (after following links) that this process may execute: on POSIX one
-// with an execute permission, on Windows a program image (it begins with "MZ") that is no batch
-// file (.bat, .cmd), which the system would run through the command interpreter.
+// What a program file holds, judged by its first bytes.
+enum class ProgramKind {
+    Windows,       // a Windows program: an "MZ" header that points to a "PE" header
+    BrokenWindows, // begins with "MZ" but has no "PE" header: damaged, cut short or no program
+    Empty,
+    Unreadable,
+    Other, // a program of this system, a script, or anything else
+};
+ProgramKind programKind(const std::filesystem::path& file);
+
+// True for a regular file (after following links) that this process may start: on POSIX one with
+// an execute permission, or a Windows program (which runs through Wine and needs no permission to
+// execute); on Windows a program image (it begins with "MZ") that is no batch file (.bat, .cmd),
+// which the system would run through the command interpreter.
 bool isRunnableFile(const std::filesystem::path& file);
+
+// Looks a program name up on the search path of this process only, as a shell would.
+LookupResult findOnSearchPath(const std::string& name);
 
 // Looks the program up. A name that contains a folder separator is taken relative to the current
 // folder and not searched for elsewhere. An empty name finds nothing.

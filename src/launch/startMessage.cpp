@@ -28,6 +28,20 @@ std::string startFailedMessage(const std::filesystem::path& program, const std::
     return "Could not start the game " + program.u8string() + ": " + reason + ".";
 }
 
+std::string wineMissingMessage(const std::filesystem::path& program, const LookupResult& wine) {
+    std::string text = "Could not start the game " + program.u8string() + ": it is a Windows program, and ";
+    if (!wine.program) {
+        text += "Wine is needed to start it here.\n\nInstall Wine (the package \"wine\") and press RUN! "
+                "again.\n\nLooked for wine in:";
+        for (const auto& folder : wine.folders) {
+            text += "\n  " + folder.u8string();
+        }
+        return text;
+    }
+    return text + "wine-start.exe, which the launcher brings to start Windows games through Wine, is missing "
+                  "beside it.\n\nInstall the launcher again.";
+}
+
 std::string nulCharacterMessage() {
     return "Could not start the game: a text box holds a NUL character, which cannot be passed to the game.\n"
            "Remove it and press RUN! again.";

@@ -17,6 +17,10 @@ std::string notFoundMessage(const std::string& name, const LookupResult& lookup)
 // "Could not start the game: ..." when the system refused to run a program that was found.
 std::string startFailedMessage(const std::filesystem::path& program, const std::string& reason);
 
+// "Could not start the game ...: it is a Windows program ..." when Wine, found on the search path,
+// or the launcher's own wine-start.exe is missing to start it.
+std::string wineMissingMessage(const std::filesystem::path& program, const LookupResult& wine);
+
 // "Could not start the game: ..." for a line holding a NUL character, which no program can be
 // given: the words after it would be cut off.
 std::string nulCharacterMessage();

@@ -31,10 +31,10 @@ const std::string systemPath = ":/usr/bin:/bin";
 #endif
 const std::string gameName = testsupport::gameFileName();
 
-// A file that counts as a program: executable on POSIX, a program image on Windows.
-void makeProgram(const fs::path& file) {
+// A file that the lookup counts as a program: executable on POSIX, a program image on Windows.
+void makeProgram(const fs::path& file, const std::string& content = "MZ") {
     fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << "MZ";
+    std::ofstream(file, std::ios::binary) << content;
     fs::permissions(file, fs::perms::owner_all);
 }
 
@@ -116,26 +116,33 @@ TEST_F(Start, findsTheProgramAsTyped) {
     EXPECT_EQ(launch::splitSearchPath(systemPath + systemPath.front()).size(), 2u);
 }
 
-// However the line quotes and spaces its words, the game receives exactly the words the launcher
-// splits, and what a shell or the command interpreter would act on is plain text.
-TEST_F(Start, theGameReceivesTheWordsOfTheLine) {
-    const std::string marker = (scratch / "marker").u8string();
-    const std::string zoe = "Zo\xc3\xab \xe2\x98\x85";
-    std::vector<std::string> lines = {
-        "klemwin.exe -file a.wad -skin COMET -color 7 -connect  -name Comet ",
+// Lines that quote and space their words every way, with non-ASCII text and text a shell or the
+// command interpreter would act on: a command run would make the file `marker` or "marker".
+std::vector<std::string> hostileLines(const std::string& marker) {
+    const std::string zoe = "Zo\xc3\xab \xe2\x98\x84";
+    return {
+        "klemwin -file a.wad -skin COMET -color 7 -connect  -name Comet ",
         "\"klemwin\" -name " + zoe + " \"" + zoe + "\" -skin \xe5\xbd\x97\xe6\x98\x9f\t-x \t -y\t",
         "klemwin -file \"C:\\Games\\My Wads\\a.wad\" -x C:\\a\\\\b -dir \"C:\\Games\\\\\" \"\" \"\t\"",
         "klemwin -say \\\"hi\\\" a\\\\\\\"b \"a \\\"quoted\\\" word\" pre\"mid dle\"post \"a\"\"b c\" "
         "a\"\"\"b \"\"\"\" \"open",
         "klemwin -name ;touch " + marker + " $(touch " + marker + ") `touch " + marker + "` | tee " + marker +
             " && touch " + marker + " > marker & echo x > marker | type marker ^& %PATH% !x! (y) <z",
-#ifdef _WIN32
-        "KLEMWIN.EXE -x",
-        "kl\"em\"win -x",
-        "\"" + game.u8string() + "\" -x",
-        "..\\game\\klemwin -x",
-#endif
     };
+}
+
+// However the line quotes and spaces its words, the game receives exactly the words the launcher
+// splits, and what a shell or the command interpreter would act on is plain text.
+TEST_F(Start, theGameReceivesTheWordsOfTheLine) {
+    const std::string marker = (scratch / "marker").u8string();
+    std::vector<std::string> lines = hostileLines(marker);
+    lines.push_back("klemwin.exe -loadgame 2");
+#ifdef _WIN32
+    for (const std::string& spelling : {std::string("KLEMWIN.EXE"), std::string("kl\"em\"win"),
+                                        "\"" + game.u8string() + "\"", std::string("..\\game\\klemwin")}) {
+        lines.push_back(spelling + " -x");
+    }
+#endif
     // A copy in the current folder must not win over the one beside the launcher.
     fs::copy_file(testsupport::standinProgram(), currentFolder / gameName);
     for (const auto& line : lines) {
@@ -159,12 +166,10 @@ TEST_F(Start, everyStartIsAnotherGameAndNoneIsLeftAsAZombie) {
     const auto second = started("klemwin -two", WindowStyle::Minimized);
     EXPECT_EQ(second.words, (std::vector<std::string>{"klemwin", "-two"}));
     EXPECT_NE(second.pid, first);
-#ifdef __linux__
     for (int wait = 0; testsupport::zombieChildren() > 0 && wait < 2000; ++wait) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     EXPECT_EQ(testsupport::zombieChildren(), 0) << "exited games were not reaped";
-#endif
 }
 
 // Without a program to run nothing starts, and the error says what was looked for, where, and
@@ -190,11 +195,9 @@ TEST_F(Start, withoutAProgramNothingStartsAndTheErrorSaysWhy) {
          ": "},
 #else
         {[&] { fs::create_symlink(scratch / "gone", game); }, "is not a program"},
-        {[&] {
-             std::ofstream{game};
-             fs::permissions(game, fs::perms::owner_all);
-         },
-         "Exec format error"},
+        {[&] { makeProgram(game, ""); }, "the file is empty"},
+        {[&] { makeProgram(game, "MZ, but no program"); }, "begins like a Windows program but is none"},
+        {[&] { makeProgram(game, "#!/nowhere/to/be/found\n"); }, "No such file or directory"},
 #endif
     };
     for (const auto& [make, says] : unusable) {
@@ -242,6 +245,50 @@ TEST_F(Start, showHintHandlesTheLongestLineAndNoBatchFile) {
     EXPECT_NE(refused("klemwin.bat -x & echo x > marker").find("klemwin.bat exists but is not a program"),
               std::string::npos);
     EXPECT_FALSE(fs::exists(currentFolder / "marker"));
+}
+#endif
+
+#ifndef _WIN32
+// A Windows game: the stand-in built for Windows, with the launcher's wine-start.exe beside it.
+class WineStart : public Start {
+protected:
+    void SetUp() override {
+        Start::SetUp();
+        fs::remove(game);
+        game = launcherFolder / "klemwin.exe";
+        fs::copy_file(KLEM_WINDOWS_STANDIN_PATH, game);
+        fs::copy_file(KLEM_WINE_START_PATH, launcherFolder / "wine-start.exe");
+    }
+};
+
+// Started through Wine, a Windows game receives exactly the command line, the words and the
+// show-window hint it receives on Windows, whatever the line holds and whatever the locale.
+TEST_F(WineStart, theGameReceivesTheLineAsOnWindows) {
+    const std::string marker = (scratch / "marker").u8string();
+    testsupport::ScopedEnv locale("LANG", "C");
+    for (const auto& line : hostileLines(marker)) {
+        const auto start = started(line);
+        EXPECT_EQ(start.words, launch::splitCommandLine(line)) << line;
+        EXPECT_EQ(start.line, line);
+        EXPECT_EQ(start.showHint, 1); // a normal window
+    }
+    EXPECT_EQ(started("klemwin -loadgame 2", WindowStyle::Minimized).showHint, 2);
+    EXPECT_FALSE(fs::exists(marker) || fs::exists(currentFolder / "marker"));
+}
+
+// Without Wine, or without wine-start.exe, nothing starts, and the message says why.
+TEST_F(WineStart, withoutWineNothingStartsAndTheErrorSaysWhy) {
+    std::string error;
+    {
+        testsupport::ScopedEnv noWine("PATH", pathFolder.u8string());
+        error = refused("klemwin -x");
+    }
+    for (const auto& part : {std::string("it is a Windows program, and Wine is needed"),
+                             std::string("\"wine\""), pathFolder.u8string()}) {
+        EXPECT_NE(error.find(part), std::string::npos) << part << " is not in:\n" << error;
+    }
+    fs::remove(launcherFolder / "wine-start.exe");
+    EXPECT_NE(refused("klemwin -x").find("wine-start.exe"), std::string::npos);
 }
 #endif
 

@@ -50,9 +50,7 @@ struct ScopedEnv {
     std::optional<std::string> old;
 };
 
-#ifdef __linux__
-// The child processes of this process that have exited but were not reaped.
+// The child processes of this process that have exited but were not reaped (Linux; elsewhere 0).
 int zombieChildren();
-#endif
 
 } // namespace testsupport

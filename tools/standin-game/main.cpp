@@ -77,9 +77,19 @@ std::string recordPath() {
 }
 
 void appendRecord(const std::string& path, const std::string& record) {
+    // Games started at the same time take turns: the file is opened for this one alone (appending
+    // is not one indivisible write everywhere, under Wine for one), and retried while another has it.
     const std::wstring widePath = std::filesystem::u8path(path).wstring();
-    HANDLE file = CreateFileW(widePath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 5000 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        file = CreateFileW(widePath.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) {
+            Sleep(1);
+        } else if (file == INVALID_HANDLE_VALUE) {
+            return;
+        }
+    }
     if (file != INVALID_HANDLE_VALUE) {
         DWORD written = 0;
         WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
