@@ -1,9 +1,15 @@
-// The add-on list: Add picks a file and lists its bare name; Delete removes the selected entry.
+// The add-on list: Add picks a file and lists its bare name; Delete removes the selected entry;
+// files dropped on the list are added as Add would.
 #include "CommDlgs.h"
 #include "MainForm.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QMimeData>
+#include <QUrl>
+
+#include <algorithm>
 
 void MainForm::Command9_Click() {
     const QString path = CommDlgs::ShowFileDialog(
@@ -26,4 +32,20 @@ void MainForm::Command10_Click() {
     delete selected.front();
     lstWADFiles->clearSelection();
     lstWADFiles->setCurrentRow(-1);
+}
+
+bool MainForm::lstWADFiles_DragOver(const QMimeData* data) const {
+    const QList<QUrl> urls = data->urls();
+    return !urls.isEmpty() && std::all_of(urls.begin(), urls.end(), [](const QUrl& url) {
+        return url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile();
+    });
+}
+
+void MainForm::lstWADFiles_DragDrop(const QMimeData* data) {
+    if (!lstWADFiles_DragOver(data)) {
+        return;
+    }
+    for (const QUrl& url : data->urls()) {
+        lstWADFiles->addItem(CommDlgs::bareFileName(url.toLocalFile()));
+    }
 }

@@ -9,9 +9,11 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -75,6 +77,28 @@ void MainForm::showEvent(QShowEvent* event) {
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstWADFiles->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            drag->setAccepted(lstWADFiles_DragOver(drag->mimeData())); // refused: the "no entry" cursor
+            if (drag->isAccepted()) {
+                drag->setDropAction(Qt::CopyAction);
+            }
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            lstWADFiles_DragDrop(drop->mimeData());
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            return true;
+        }
+        default:
+            return QWidget::eventFilter(watched, event);
+        }
+    }
     if (watched == txtMaxPlayers && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -105,6 +129,8 @@ void MainForm::connectHandlers() {
     connect(lblColor, &ui::ClickLabel::clicked, this, &MainForm::lblColor_Click);
     connect(Command1, &QToolButton::clicked, this, &MainForm::Command1_Click);
     txtMaxPlayers->installEventFilter(this);
+    lstWADFiles->viewport()->setAcceptDrops(true);
+    lstWADFiles->viewport()->installEventFilter(this);
     connect(Command9, &QPushButton::clicked, this, &MainForm::Command9_Click);
     connect(Command10, &QPushButton::clicked, this, &MainForm::Command10_Click);
     connect(lblHelp, &ui::ClickLabel::clicked, this, &MainForm::lblHelp_Click);

@@ -21,6 +21,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QMimeData;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
@@ -199,6 +200,10 @@ public:
     // --- Add-on files (addons/addons.cpp)
     void Command9_Click();
     void Command10_Click();
+    // Files dragged over the list: true when every item is a local file, which a drop then adds
+    // as Add would, in order. Anything else is refused and changes nothing.
+    bool lstWADFiles_DragOver(const QMimeData* data) const;
+    void lstWADFiles_DragDrop(const QMimeData* data);
 
     // --- About window and eye candy (about/about.cpp, about/eyeCandy.cpp)
     void lblHelp_Click();

@@ -4,6 +4,7 @@
 #include "frmColor.h"
 #include "frmHelp.h"
 #include "guiFixtures.h"
+#include "standinRecord.h"
 #include "twips.h"
 
 #include <QAccessible>
@@ -15,10 +16,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
 using testsupport::click;
 using testsupport::hover;
 
@@ -291,6 +297,39 @@ private slots:
         click(form->Command1);
         QCOMPARE(starter.calls.at(0).line,
                  std::string("klemwin -file extra.plr new.wad -skin COMET -color 7 "));
+    }
+
+    // Local files dropped on the list are added as Add would, in order; a drop with anything else
+    // (text, a web address, a folder) is refused and changes nothing. A drop starts nothing.
+    void addons_dropLocalFiles() {
+        testsupport::ScratchFolder folder;
+        std::ofstream(folder / "a.wad") << "WAD";
+        std::ofstream(folder / "my level.wad") << "WAD";
+        const auto drop = [&](const std::vector<fs::path>& files, const QString& text = {}) {
+            QMimeData data;
+            QList<QUrl> urls;
+            for (const auto& file : files) {
+                urls << (file.empty() ? QUrl("https://example.org/x.wad")
+                                      : QUrl::fromLocalFile(QString::fromStdString(file.u8string())));
+            }
+            data.setUrls(urls);
+            data.setText(text);
+            QWidget* list = form->lstWADFiles->viewport();
+            QDragEnterEvent enter(list->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(list, &enter);
+            QDropEvent dropped(list->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(list, &dropped);
+            return enter.isAccepted();
+        };
+        QVERIFY(drop({folder / "a.wad", folder / "my level.wad"}));
+        QVERIFY(!drop({}, QStringLiteral("levels.wad")));
+        QVERIFY(!drop({fs::path()}));
+        QVERIFY(!drop({folder / "a.wad", folder.path}));
+        QVERIFY(starter.calls.empty() && dialogs.files.empty());
+        click(form->Command1);
+        QCOMPARE(starter.calls.at(0).line,
+                 std::string("klemwin -file a.wad my level.wad -skin COMET -color 7 "));
     }
 
     // One about window at most; it has no owner, so it outlives the main window.
