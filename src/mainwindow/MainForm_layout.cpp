@@ -96,7 +96,7 @@ QToolButton* pictureButton(const QString& picture, const QSize& size) {
 
 QLabel* picture(const QString& file) {
     auto* image = new QLabel;
-    image->setPixmap(QPixmap(file));
+    image->setPixmap(ui::picture(file));
     return image;
 }
 

@@ -1,6 +1,7 @@
 // The main menu: selecting a panel slides the panel grid; hovering an entry describes it.
 #include "ButtonLabel.h"
 #include "MainForm.h"
+#include "style.h"
 #include "twips.h"
 
 #include <QGroupBox>
@@ -59,7 +60,7 @@ QPixmap MainForm::stashedPicture(int k) {
     static const char* const files[] = {":/pictures/menu-game.jpg", ":/pictures/menu-wads.jpg",
                                         ":/pictures/menu-options.jpg", ":/pictures/menu-network.jpg"};
     if (imgStashed[k]->pixmap().isNull()) {
-        imgStashed[k]->setPixmap(QPixmap(QString::fromLatin1(files[k])));
+        imgStashed[k]->setPixmap(ui::picture(QString::fromLatin1(files[k])));
     }
     return imgStashed[k]->pixmap();
 }

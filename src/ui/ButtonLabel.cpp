@@ -1,6 +1,8 @@
 // Clickable labels and button labels.
 #include "ButtonLabel.h"
 
+#include "shapes.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -70,7 +72,7 @@ void ButtonLabel::paintEvent(QPaintEvent* event) {
     ClickLabel::paintEvent(event);
     QPainter painter(this);
     painter.setPen(borderColor);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawOutline(painter, rect());
 }
 
 bool ButtonLabel::isBold() const {

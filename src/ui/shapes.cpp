@@ -14,6 +14,15 @@ QPen decorationPen(const QWidget* widget) {
 
 } // namespace
 
+void drawOutline(QPainter& painter, const QRect& rect) {
+    if (painter.device()->devicePixelRatio() > 1.0) {
+        // The pen is centred on the path: half a pixel in, it covers the outermost pixels whole.
+        painter.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
+    } else {
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+}
+
 OutlineShape::OutlineShape(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -3,7 +3,13 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace ui {
+
+// A one-pixel outline just inside `rect` with the painter's pen (one pixel wide): as many device
+// pixels wide as a pixel is on every side, on any screen.
+void drawOutline(QPainter& painter, const QRect& rect);
 
 // A rectangular outline with rounded corners and no fill. It takes no input: the pointer over it
 // is the pointer over whatever lies beneath.

@@ -2,8 +2,10 @@
 #include "style.h"
 
 #include "ButtonLabel.h"
+#include "shapes.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -52,7 +54,7 @@ public:
                 const QRect title = subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
                 painter->save();
                 painter->setPen(box->palette.color(QPalette::Mid));
-                painter->drawRect(frame.adjusted(0, 0, -1, -1));
+                drawOutline(*painter, frame);
                 if (title.isValid()) {
                     painter->fillRect(title, box->palette.color(QPalette::Window));
                     drawItemText(painter, title, Qt::AlignCenter, box->palette, box->state & State_Enabled,
@@ -77,7 +79,7 @@ public:
         if (element == PE_PanelLineEdit && isCompact(widget)) {
             painter->fillRect(option->rect, option->palette.color(QPalette::Base));
             painter->setPen(option->palette.color(QPalette::Mid));
-            painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+            drawOutline(*painter, option->rect);
             return;
         }
         QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -96,9 +98,26 @@ QIcon programIcon() {
     return icon;
 }
 
+QPixmap picture(const QString& file) {
+    if (qGuiApp->devicePixelRatio() > 1.0) {
+        const auto dot = file.lastIndexOf(QLatin1Char('.'));
+        const QString sharp = file.left(dot) + QStringLiteral("@2x") + file.mid(dot);
+        if (QFile::exists(sharp)) {
+            return QPixmap(sharp); // its name tells the reader: two device pixels per pixel
+        }
+    }
+    return QPixmap(file);
+}
+
+// The windows are laid out for the Windows dialog font ("MS Sans Serif", 8.25 pt, 11 pixels) and
+// "Courier New"; where those are missing, metric-compatible stand-ins take their place.
 QFont dialogFont() {
     QFont font;
+#ifdef Q_OS_WIN
+    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"});
+#else
     font.setFamilies({"Liberation Sans", "Arial", "Helvetica", "DejaVu Sans"});
+#endif
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     return font;
@@ -106,7 +125,11 @@ QFont dialogFont() {
 
 QFont fixedFont() {
     QFont font;
+#ifdef Q_OS_WIN
+    font.setFamilies({"Courier New", "Liberation Mono"});
+#else
     font.setFamilies({"Liberation Mono", "Courier New", "DejaVu Sans Mono"});
+#endif
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(13);
     return font;

@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QPixmap>
 
 class QApplication;
 
@@ -10,6 +11,10 @@ namespace ui {
 
 // The program's icon, read once: windows share it, so its scaled pictures are made only once.
 QIcon programIcon();
+
+// A picture of the program at the pixel density of the screens: "name@2x.ext" where they show two
+// device pixels per pixel (the program brings both), the picture itself elsewhere.
+QPixmap picture(const QString& file);
 
 // The dialog font: the nearest available match of an 8.25 pt sans serif at 96 dpi (11 pixels).
 QFont dialogFont();

@@ -6,6 +6,10 @@ their size and scaled down with a Lanczos filter so the edges come out smooth;
 the two arrows are set pixel by pixel. Stars and flames come from seeded random
 generators, so running the script twice gives the same files.
 
+Each picture is written twice: at its own size, and at twice its size as
+"name@2x.ext" for screens that show two device pixels per pixel. The second is
+the same drawing, so lines and outlines keep their width in the picture's pixels.
+
     python3 tools/draw-pictures/draw_pictures.py      (from the repository root)
 
 Needs Python 3 and Pillow only. The pictures are committed, so building the
@@ -28,6 +32,16 @@ except ImportError:  # a Python of its own (pyenv, venv) beside Debian's python3
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.normpath(os.path.join(HERE, "..", "..", "resources", "pictures"))
 FONT_PATH = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
+
+# 1 while the pictures are drawn at their own size, 2 while their "@2x" versions are.
+DENSITY = 1
+
+
+def out(name):
+    """The path of a picture at the current density: "run.gif" or "run@2x.gif"."""
+    base, ext = os.path.splitext(name)
+    return os.path.join(OUT, base + ("@%dx" % DENSITY if DENSITY > 1 else "") + ext)
+
 
 # The launcher's palette.
 INK = (18, 20, 40)
@@ -155,7 +169,7 @@ class Canvas:
             draw.ellipse([x - r, y - r, x + r, y + r], fill=color)
 
     def result(self):
-        return self.img.resize((self.w, self.h), Image.Resampling.LANCZOS)
+        return self.img.resize((self.w * DENSITY, self.h * DENSITY), Image.Resampling.LANCZOS)
 
 
 def sphere(cv, cx, cy, r, light, base, dark, outline=None, outline_width=0.0):
@@ -411,10 +425,15 @@ def write_ico(path, images):
 
 
 def draw_icon():
-    small, large = emblem(32), emblem(48)
-    small.save(os.path.join(OUT, "klemnet-32.png"))
-    large.save(os.path.join(OUT, "klemnet-48.png"))
-    write_ico(os.path.join(OUT, "klemnet.ico"), [small, large])
+    """The icon at 32 and 48 pixels, twice that at density 2, each drawn for its size rather than
+    scaled; klemnet.ico holds the first two, klemnet@2x.ico the others."""
+    global DENSITY
+    density, DENSITY = DENSITY, 1
+    icons = [emblem(size * density) for size in (32, 48)]
+    DENSITY = density
+    for size, icon in zip((32, 48), icons):
+        icon.save(out("klemnet-%d.png" % size))
+    write_ico(out("klemnet.ico"), icons)
 
 
 # ---------------------------------------------------------------------------
@@ -476,7 +495,7 @@ def draw_run():
     cv.line(d, [(42.3, 4.7), (39.6, 6.0), (37.2, 5.4)], (236, 164, 20, 255), 0.9)
     cv.line(d, [(42.3, 4.7), (39.4, 4.3), (37.6, 2.9)], (236, 164, 20, 255), 0.8)
     cv.over(band)
-    save_gif(cv.result(), os.path.join(OUT, "run.gif"))
+    save_gif(cv.result(), out("run.gif"))
 
 
 def draw_arrows():
@@ -491,9 +510,10 @@ def draw_arrows():
     for y in range(5, 8):
         for x in range(1, 6):
             px[x, y] = 1
-    right.save(os.path.join(OUT, "arrow-right.gif"), transparency=0, optimize=False)
-    right.transpose(Image.Transpose.FLIP_LEFT_RIGHT).save(
-        os.path.join(OUT, "arrow-left.gif"), transparency=0, optimize=False)
+    # Each pixel becomes DENSITY by DENSITY device pixels: the arrows stay as sharp as they are.
+    right = right.resize((13 * DENSITY, 13 * DENSITY), Image.Resampling.NEAREST)
+    right.save(out("arrow-right.gif"), transparency=0, optimize=False)
+    right.transpose(Image.Transpose.FLIP_LEFT_RIGHT).save(out("arrow-left.gif"), transparency=0, optimize=False)
 
 
 # ---------------------------------------------------------------------------
@@ -712,10 +732,10 @@ def rockclaw_cell():
 
 
 def draw_characters():
-    strip = Image.new("RGB", (144, 32))
+    strip = Image.new("RGB", (144 * DENSITY, 32 * DENSITY))
     for i, cell in enumerate((comet_cell(), whirl_cell(), rockclaw_cell())):
-        strip.paste(cell.convert("RGB"), (48 * i, 0))
-    strip.save(os.path.join(OUT, "characters.jpg"), quality=92, subsampling=0)
+        strip.paste(cell.convert("RGB"), (48 * DENSITY * i, 0))
+    strip.save(out("characters.jpg"), quality=92, subsampling=0)
 
 
 # ---------------------------------------------------------------------------
@@ -732,7 +752,7 @@ def finish_menu(cv, word, seed, name):
     fire_edge(cv, seed)
     title(cv, word, 166)
     frame(cv)
-    cv.result().convert("RGB").save(os.path.join(OUT, name), quality=90, subsampling=0)
+    cv.result().convert("RGB").save(out(name), quality=90, subsampling=0)
 
 
 def draw_menu_game():
@@ -956,15 +976,17 @@ def draw_menu_network():
 
 
 def main():
+    global DENSITY
     os.makedirs(OUT, exist_ok=True)
-    draw_icon()
-    draw_run()
-    draw_arrows()
-    draw_characters()
-    draw_menu_game()
-    draw_menu_wads()
-    draw_menu_options()
-    draw_menu_network()
+    for DENSITY in (1, 2):
+        draw_icon()
+        draw_run()
+        draw_arrows()
+        draw_characters()
+        draw_menu_game()
+        draw_menu_wads()
+        draw_menu_options()
+        draw_menu_network()
     print("pictures written to", OUT)
 
 
