@@ -4,7 +4,27 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+namespace {
+
+// Under Wine, the system's font engine draws some thin letters ("I", "!") not at all; Qt's own
+// FreeType engine draws them. Only there, and only unless the user chose a platform of their own.
+void preferFreeTypeUnderWine() {
+    const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll"), "wine_get_version") != nullptr;
+    if (wine && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+    }
+}
+
+} // namespace
+#endif
+
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    preferFreeTypeUnderWine();
+#endif
     QApplication app(argc, argv);
     ui::applyLauncherStyle(app);
     ui::endWhenLastWindowCloses();

@@ -1,10 +1,19 @@
-// Qt realisation of the launcher's modal dialogs.
+// The launcher's modal dialogs: Qt's message and input boxes; the system's open-file dialog on
+// Windows, Qt's elsewhere.
 #include "Dialogs.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSettings>
+
+#ifdef Q_OS_WIN
+#include <string>
+#include <vector>
+
+#include <windows.h> // with the common dialogs
+#endif
 
 namespace ui {
 namespace {
@@ -57,7 +66,43 @@ QString QtDialogs::inputText(QWidget* owner, const InputBoxRequest& request) {
     return ok ? text : QString();
 }
 
+#ifdef Q_OS_WIN
 QString QtDialogs::openFile(QWidget* owner, const OpenFileRequest& request) {
+    // Descriptions and patterns alternate, each ended by a NUL, the whole by one more: the
+    // pattern is what the description holds in its last parentheses, "WAD Files (*.wad)".
+    std::wstring filter;
+    for (const QString& description : request.filters) {
+        const auto open = description.lastIndexOf(QLatin1Char('('));
+        const auto close = description.lastIndexOf(QLatin1Char(')'));
+        filter += description.toStdWString() + L'\0' +
+                  description.mid(open + 1, close - open - 1).toStdWString() + L'\0';
+    }
+    // Wide text, so no name is lost to the system's code page, and room for the longest path.
+    std::vector<wchar_t> path(32768, L'\0');
+    request.initialName.left(static_cast<int>(path.size()) - 1).toWCharArray(path.data());
+    const std::wstring folder = QDir::toNativeSeparators(request.initialFolder).toStdWString();
+    const std::wstring title = request.title.toStdWString();
+    const std::wstring extension = request.defaultExtension.toStdWString();
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner ? reinterpret_cast<HWND>(owner->window()->winId()) : nullptr;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrInitialDir = folder.c_str();
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = extension.c_str();
+    // The file and its folder must exist, and there is no read-only box. The launcher's current
+    // folder, where the game is looked for and which the game inherits, stays where it was.
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    return GetOpenFileNameW(&dialog) ? QString::fromWCharArray(path.data()) : QString();
+}
+#else
+QString QtDialogs::openFile(QWidget* owner, const OpenFileRequest& request) {
+    // Qt's dialog keeps a history in the user's settings and reads it back; the launcher reads
+    // and saves nothing, so those settings point where no file can be.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     QFileDialog dialog(owner, request.title, request.initialFolder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -74,5 +119,6 @@ QString QtDialogs::openFile(QWidget* owner, const OpenFileRequest& request) {
     }
     return QDir::toNativeSeparators(dialog.selectedFiles().front());
 }
+#endif
 
 } // namespace ui

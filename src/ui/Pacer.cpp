@@ -25,9 +25,10 @@ void RealPacer::step(int delayMs, const std::function<void()>& moves) {
          remaining = deadline - clock.nsecsElapsed()) {
         if (remaining < nsPerMs) {
             // Less than a timer's resolution is left: sleep it off rather than overshoot by up to
-            // a millisecond, which would stretch a 5 ms step by a fifth.
+            // a millisecond, which would stretch a 5 ms step by a fifth. Windows sleeps whole
+            // milliseconds, rounded down: the clock, not the sleep, says when the step is over.
             std::this_thread::sleep_for(std::chrono::nanoseconds(remaining));
-            break;
+            continue;
         }
         QEventLoop loop;
         QTimer timer;
