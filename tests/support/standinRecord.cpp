@@ -8,9 +8,6 @@
 #include <random>
 #include <thread>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -18,52 +15,44 @@ namespace fs = std::filesystem;
 namespace testsupport {
 namespace {
 
-// Reads "<length>:<bytes>\n"; false on an entry that is malformed or still being written.
-bool readCounted(std::istream& in, std::string& out) {
-    std::size_t length = 0;
-    if (!(in >> length) || in.get() != ':') {
-        return false;
+std::string fromHex(const std::string& hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
     }
-    out.resize(length);
-    return in.read(out.data(), static_cast<std::streamsize>(length)) && in.get() == '\n';
+    return bytes;
 }
 
+// One record a line; a last line without its line end is still being written.
 std::vector<StandinStart> readStandinRecords(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::vector<StandinStart> records;
-    for (std::string header; std::getline(in, header);) {
+    for (std::string text; std::getline(in, text) && !in.eof();) {
         StandinStart start;
-        std::size_t argc = 0;
-        if (std::sscanf(header.c_str(), "klemwin-record pid=%ld started_ns=%lld show=%d argc=%zu", &start.pid,
-                        &start.startedNs, &start.showHint, &argc) != 4) {
-            break;
-        }
-        start.words.resize(argc);
-        bool complete = true;
-        for (auto& word : start.words) {
-            complete = complete && readCounted(in, word);
-        }
-        for (std::string key; complete && (in.peek() == 'l' || in.peek() == 'p');) { // line=, program=
-            complete =
-                std::getline(in, key, '=') && readCounted(in, key == "line" ? start.line : start.program);
-        }
-        std::string end;
-        if (!complete || !std::getline(in, end) || end != "end") {
-            break;
+        std::sscanf(text.c_str(), "klemwin-record pid=%ld started_ns=%lld show=%d", &start.pid,
+                    &start.startedNs, &start.showHint);
+        const auto field = [&](const std::string& key) {
+            const auto at = text.find(" " + key + "=");
+            return at == std::string::npos
+                       ? std::string()
+                       : text.substr(at + key.size() + 2, text.find(' ', at + 1) - at - key.size() - 2);
+        };
+        start.line = fromHex(field("line"));
+        start.program = fromHex(field("program"));
+        const std::string words = field("words");
+        for (auto colon = words.find(':'); colon != std::string::npos; colon = words.find(':', colon + 1)) {
+            start.words.push_back(fromHex(words.substr(colon + 1, words.find(':', colon + 1) - colon - 1)));
         }
         records.push_back(std::move(start));
     }
     return records;
 }
 
-// Both copies of the environment: the C runtime's, which the launcher's lookup reads, and on
-// Windows also the system's, which started processes inherit.
+// The C runtime's copy of the environment, which the launcher's lookup reads; on Windows that
+// sets the system's, which started processes inherit, too. (An empty value removes a variable.)
 void setVariable(const std::string& name, const std::optional<std::string>& value) {
 #ifdef _WIN32
-    const std::wstring wideName = fs::u8path(name).wstring();
-    const std::wstring wideValue = value ? fs::u8path(*value).wstring() : std::wstring();
-    _wputenv_s(wideName.c_str(), wideValue.c_str()); // an empty value removes the variable
-    SetEnvironmentVariableW(wideName.c_str(), value ? wideValue.c_str() : nullptr);
+    _putenv_s(name.c_str(), value ? value->c_str() : "");
 #else
     value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
 #endif

@@ -1,13 +1,13 @@
-// Stand-in game "klemwin": prints the words it received and its working folder, and, when the
-// environment variable KLEMWIN_RECORD names a file, appends one record of them to that file.
+// Stand-in game "klemwin": prints the words it received and its working folder; or, when the
+// environment variable KLEMWIN_RECORD names a file (tests, benchmarks), appends one record of them
+// to that file instead.
 //
-// Record format (text, one record per start, appended in a single write):
-//   klemwin-record pid=<pid> started_ns=<steady clock> show=<hint> argc=<n>\n
-//   then for each argument: <byte length>:<bytes>\n
-//   and on Windows also: line=<byte length>:<the raw command line>\n
-//                        program=<byte length>:<the full path of this program file>\n
-//   end\n
-// show is the Windows show-window hint the game was started with (-1 where there is none).
+// Record format: one line per start, appended in a single write, texts in hexadecimal UTF-8:
+//   klemwin-record pid=<pid> started_ns=<steady clock> show=<hint> line=<hex> program=<hex>
+//   words=:<hex>:<hex>... (each word after a colon)
+// show is the Windows show-window hint the game was started with (-1 where there is none); line,
+// the command line as the game got it, and program, the full path of this file, are given on
+// Windows only.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -125,23 +125,31 @@ void appendRecord(const std::string& path, const std::string& record) {
 }
 #endif
 
+// Any bytes as text without blanks or line ends.
+std::string hex(const std::string& bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (const unsigned char c : bytes) {
+        out += {digits[c >> 4], digits[c & 15]};
+    }
+    return out;
+}
+
 int run(const std::vector<std::string>& words, std::chrono::steady_clock::duration started) {
     if (const std::string path = recordPath(); !path.empty()) {
         std::string record =
             "klemwin-record pid=" + std::to_string(processId()) + " started_ns=" +
             std::to_string(std::chrono::duration_cast<std::chrono::nanoseconds>(started).count()) +
-            " show=" + std::to_string(showHint()) + " argc=" + std::to_string(words.size()) + "\n";
-        for (const auto& word : words) {
-            record += std::to_string(word.size()) + ":" + word + "\n";
-        }
+            " show=" + std::to_string(showHint());
 #ifdef _WIN32
-        const std::string line = toUtf8(GetCommandLineW());
-        record += "line=" + std::to_string(line.size()) + ":" + line + "\n";
-        const std::string program = programFile();
-        record += "program=" + std::to_string(program.size()) + ":" + program + "\n";
+        record += " line=" + hex(toUtf8(GetCommandLineW())) + " program=" + hex(programFile());
 #endif
-        record += "end\n";
-        appendRecord(path, record);
+        record += " words=";
+        for (const auto& word : words) {
+            record += ":" + hex(word);
+        }
+        appendRecord(path, record + "\n");
+        return 0;
     }
 
     std::printf("klemwin stand-in: the game would start with %zu word(s)\n", words.size());
