@@ -62,6 +62,11 @@ private:
     posix_spawnattr_t attributes;
 };
 
+std::string environmentVariable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
 // The environment of a Windows game, which is the launcher's, except that Wine must read the
 // words as the UTF-8 they are: under a locale of another character set it turns "Zoë" into "ZoÃ«".
 std::vector<std::string> wineEnvironment() {
@@ -69,19 +74,14 @@ std::vector<std::string> wineEnvironment() {
     for (char** variable = environ; *variable != nullptr; ++variable) {
         variables.emplace_back(*variable);
     }
-    const char* all = std::getenv("LC_ALL");
-    std::string charset;
-    for (const char* value : {all, static_cast<const char*>(std::getenv("LC_CTYPE")),
-                              static_cast<const char*>(std::getenv("LANG"))}) {
-        if (value != nullptr && *value != '\0') {
-            charset = value;
-            break;
-        }
-    }
+    // The character set comes from the first of these that is set, as the C library reads them.
+    const std::string all = environmentVariable("LC_ALL");
+    const std::string ctype = environmentVariable("LC_CTYPE");
+    std::string charset = !all.empty() ? all : !ctype.empty() ? ctype : environmentVariable("LANG");
     std::transform(charset.begin(), charset.end(), charset.begin(),
                    [](unsigned char c) { return std::tolower(c); });
     if (charset.find("utf-8") == std::string::npos && charset.find("utf8") == std::string::npos) {
-        const std::string setting = all != nullptr && *all != '\0' ? "LC_ALL=" : "LC_CTYPE=";
+        const std::string setting = all.empty() ? "LC_CTYPE=" : "LC_ALL=";
         variables.erase(
             std::remove_if(variables.begin(), variables.end(),
                            [&](const std::string& variable) { return variable.rfind(setting, 0) == 0; }),

@@ -1,6 +1,8 @@
 // The main window: start-up, the menu, RUN! and Copy Command Line, the max-players check, add-on
-// files, the description line, the about window, the eye candy and what screen readers see.
+// files, the description line, the about window, the eye candy and what screen readers see; on the
+// Game panel the play mode and multiplayer kind, the server address, character and colour.
 #include "ButtonLabel.h"
+#include "InputLock.h"
 #include "frmColor.h"
 #include "frmHelp.h"
 #include "guiFixtures.h"
@@ -8,11 +10,12 @@
 #include "twips.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -31,13 +34,10 @@ using testsupport::hover;
 namespace {
 
 const QString pleaseSelect = QStringLiteral("Please select an option");
+const QColor cometBlue(0x00, 0x00, 0xF0);
 
 QPoint twipsPos(const QWidget* panel) {
     return {ui::twipsLeft(panel), ui::twipsTop(panel)};
-}
-
-QAccessibleInterface* accessible(QWidget* widget) {
-    return QAccessible::queryAccessibleInterface(widget);
 }
 
 // The description of every control that has one: the control, where it is shown (a panel 0 to 3,
@@ -99,28 +99,54 @@ class MainWindowTest : public testsupport::WindowTest {
         QContextMenuEvent event(QContextMenuEvent::Mouse, {}, form->Command1->mapToGlobal(QPoint()));
         QApplication::sendEvent(form->Command1, &event);
         QTRY_VERIFY(form->runMenu->isVisible());
-        QCOMPARE(form->runMenu->actions().front()->text(), QStringLiteral("Copy Command Line"));
         form->runMenu->actions().front()->trigger();
         form->runMenu->close();
+    }
+
+    // Drags the files (an empty path stands for a web address) over the add-on list and drops
+    // them; true when the list accepted the drag.
+    bool drop(const std::vector<fs::path>& files, const QString& text = {}) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const auto& file : files) {
+            urls << (file.empty() ? QUrl("https://example.org/x.wad")
+                                  : QUrl::fromLocalFile(QString::fromStdString(file.u8string())));
+        }
+        data.setUrls(urls);
+        data.setText(text);
+        QWidget* list = form->lstWADFiles->viewport();
+        QDragEnterEvent enter(list->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list, &enter);
+        QDropEvent dropped(list->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list, &dropped);
+        return enter.isAccepted();
+    }
+
+    std::string run() {
+        click(form->Command1);
+        return starter.calls.back().line;
+    }
+
+    // Clicks the topmost control where the user would hit card k: at its top, above the other card.
+    void clickCard(int k) {
+        const QPoint pos =
+            form->frmMulti[k]->geometry().topLeft() + QPoint(form->frmMulti[k]->width() / 2, 5);
+        QWidget* target = form->ngOpt[1]->childAt(pos);
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(form->ngOpt[1], pos));
     }
 
 private slots:
     void init() { QVERIFY(openWindow()); }
     void cleanup() { form.reset(); }
 
-    // Right after start-up every press of RUN! starts one more game with the single-player line.
-    void startUp_andEveryRunStartsTheSinglePlayerLine() {
-        QCOMPARE(form->Combo2->currentText(), QStringLiteral("None"));
-        QVERIFY(!form->chkPassword->isVisible() && !form->lstTeamBattle->isEnabled());
-        click(form->Command1);
-        click(form->Command1);
-        QCOMPARE(starter.calls.size(), size_t(2));
-        QCOMPARE(starter.calls[1].line, std::string("klemwin -skin COMET -color 7 "));
-        QCOMPARE(starter.calls[1].style, launch::WindowStyle::Normal);
-    }
-
-    // Every option control reaches the line, read at the moment of the click.
+    // Right after start-up RUN! starts the single-player line; every option control reaches the
+    // line, read at the moment of each click.
     void run_readsEveryControl() {
+        QVERIFY(!form->chkPassword->isVisible() && !form->lstTeamBattle->isEnabled());
+        QCOMPARE(form->lstSound->currentText() + "|" + form->Combo2->currentText(),
+                 QStringLiteral("Ogg Music (w/ SFX)|None"));
+        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 "));
+        QCOMPARE(starter.calls.at(0).style, launch::WindowStyle::Normal);
         for (QCheckBox* box : {form->chkJoystick, form->chkAnalog, form->chkSplitScreen, form->chkDemo,
                                form->chkOpenGL, form->chkManualRes, form->chkWindowed, form->chkHighTime,
                                form->chkEXE, form->chkNoSpecRings, form->chkSuddenDeath, form->chkAutoCTF,
@@ -141,27 +167,22 @@ private slots:
         form->lstSound->setCurrentIndex(4);
         form->Combo1->setCurrentIndex(3);
         form->HostAddress = QStringLiteral("10.0.0.1");
-        form->txtGameType = QStringLiteral("Host");
-        click(form->Command1);
-        form->txtGameType = QStringLiteral("Join");
-        click(form->Command1);
-        form->chkLoad->setChecked(true);
-        form->Combo3->setCurrentIndex(5);
-        click(form->Command1);
-        form->Combo3->lineEdit()->setText(QStringLiteral("9")); // typed over: no position
-        click(form->Command1);
         const std::string options =
             "other -usecd -nosound -joystick -analog -splitscreen -file a.wad b c.wad "
             "-playdemo d1 -opengl -width 640 -height 480 -win -timetic";
-        QCOMPARE(starter.calls.at(0).line, options +
-                                               " -skin Sk -color 7 -maxplayers 8 -warp 71 -gametype 3 "
-                                               "-nospecrings -suddendeath -autoctf -forceskin -noadvance "
-                                               "-server 1 -notime -timer 9 -name Zed -warp 3");
-        QCOMPARE(starter.calls.at(1).line,
+        form->txtGameType = QStringLiteral("Host");
+        QCOMPARE(run(), options +
+                            " -skin Sk -color 7 -maxplayers 8 -warp 71 -gametype 3 -nospecrings -suddendeath "
+                            "-autoctf -forceskin -noadvance -server 1 -notime -timer 9 -name Zed -warp 3");
+        form->txtGameType = QStringLiteral("Join");
+        QCOMPARE(run(),
                  options + " -skin Sk -color 7 -connect 10.0.0.1 -nofiles -nodownload -name Zed -warp 3");
-        QCOMPARE(starter.calls.at(2).line, options + " -loadgame 5");
-        QCOMPARE(starter.calls.at(2).style, launch::WindowStyle::Minimized);
-        QCOMPARE(starter.calls.at(3).line, options + " -loadgame -1");
+        form->chkLoad->setChecked(true);
+        form->Combo3->setCurrentIndex(5);
+        QCOMPARE(run(), options + " -loadgame 5");
+        QCOMPARE(starter.calls.back().style, launch::WindowStyle::Minimized);
+        form->Combo3->lineEdit()->setText(QStringLiteral("9")); // typed over: no position
+        QCOMPARE(run(), options + " -loadgame -1");
     }
 
     // RUN! and Copy Command Line compose the same line, and both refuse a max-players text that
@@ -176,8 +197,7 @@ private slots:
         QGuiApplication::clipboard()->clear();
         copyCommandLine();
         click(form->Command1);
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-        QCOMPARE(starter.calls.size(), size_t(1));
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty() && starter.calls.size() == 1);
         QCOMPARE(dialogs.messages.size(), size_t(2));
         QVERIFY(dialogs.messages[1].text.contains(QStringLiteral("\"ab\"")));
         form->spGameOpt_Click(0);
@@ -193,7 +213,6 @@ private slots:
             form->txtMaxPlayers->setText(QString::fromLatin1(text));
             QTest::keyClick(form->txtMaxPlayers, Qt::Key_Return);
             QCOMPARE(dialogs.messages.size(), size_t(complaints));
-            QCOMPARE(form->txtMaxPlayers->text(), QString::fromLatin1(text));
         }
         QCOMPARE(dialogs.messages[0].title + "|" + dialogs.messages[0].text,
                  QStringLiteral("Bogus!|Please enter a number"));
@@ -204,9 +223,9 @@ private slots:
     }
 
     // A menu entry slides its panel into view in 20 steps of 10 ms, with the entries disabled
-    // meanwhile; the selected entry is green and its picture shows.
+    // meanwhile; the selected entry is green and its picture shows. The selected one does nothing.
     void menu_slidesThePanelsAndBack() {
-        click(form->lblMainMenu[0]); // the selected entry: nothing happens
+        click(form->lblMainMenu[0]);
         QVERIFY(pacer.delays.empty());
         pacer.afterMoves = [&] {
             QVERIFY(!form->lblMainMenu[0]->isEnabled());
@@ -214,13 +233,12 @@ private slots:
         click(form->lblMainMenu[3]);
         QCOMPARE(pacer.delays, std::vector<int>(20, 10));
         QCOMPARE(twipsPos(form->GamePanel[3]), QPoint(3960 - 20 * 193, 4560 - 20 * 228));
-        QCOMPARE(form->lblMainMenu[3]->backgroundColor(), selectionGreen);
         QCOMPARE(form->lblMainMenu[0]->backgroundColor(), unselectedWhite);
         QCOMPARE(form->Image1->pixmap().toImage(), form->stashedPicture(3).toImage());
-        QVERIFY(form->lblMainMenu[0]->isEnabled());
+        QVERIFY(form->lblMainMenu[0]->isEnabled() &&
+                form->lblMainMenu[3]->backgroundColor() == selectionGreen);
         click(form->lblMainMenu[1]);
         click(form->lblMainMenu[0]);
-        QCOMPARE(twipsPos(form->GamePanel[0]), QPoint(120, 0));
         QCOMPARE(twipsPos(form->GamePanel[3]), QPoint(3960, 4560));
     }
 
@@ -239,49 +257,42 @@ private slots:
         }
     }
 
-    // The hovered menu entry turns bold; lists, frames and captions without a description keep
-    // the one shown; a panel's background takes the mode's bold away, the window background and
-    // the menu title also the menu's and About's.
+    // The hovered menu entry turns bold; a list without a description keeps the one shown; the
+    // window background takes the bold of the menu and of About away; the menu title forgets the
+    // entry, so it turns bold again.
     void hover_boldAndBackgrounds() {
-        form->lblMainMenu_Click(2);
-        hover(form->lblMainMenu[0]);
-        hover(form->lblMainMenu[2]);
-        QVERIFY(!form->lblMainMenu[0]->isBold() && form->lblMainMenu[2]->isBold());
-        for (QWidget* quiet : std::initializer_list<QWidget*>{form->lstSound, form->fraDemo, form->Label3}) {
-            hover(form->chkOpenGL);
-            QTest::mouseMove(quiet, QPoint(3, quiet->height() - 3));
-            QVERIFY(form->lblDesc->text().startsWith(QStringLiteral("Check this to enable hardware")));
-        }
-        form->lblMainMenu_Click(3);
-        QTest::mouseMove(form->GamePanel[3], form->txtPassword->geometry().center()); // hidden: background
-        QCOMPARE(form->lblDesc->text(), pleaseSelect);
-        form->lblMainMenu_Click(0);
-        hover(form->spGameOpt[1]);
-        QTest::mouseMove(form->ngOpt[0], QPoint(5, form->ngOpt[0]->height() - 5));
-        QCOMPARE(form->lblDesc->text(), pleaseSelect);
-        QTest::mouseMove(form->GamePanel[0], QPoint(5, form->GamePanel[0]->height() - 5));
-        QVERIFY(!form->spGameOpt[1]->isBold() && form->lblMainMenu[2]->isBold());
-        hover(form->lblHelp);
         hover(form->chkLoad);
-        QVERIFY(form->lblHelp->isBold()); // About stays bold over other controls
+        hover(form->Combo3);
+        QVERIFY(form->lblDesc->text().startsWith(QStringLiteral("Check this to load")));
+        hover(form->lblMainMenu[0]);
+        hover(form->lblHelp);
+        hover(form->lblMainMenu[2]);
+        QVERIFY(!form->lblMainMenu[0]->isBold() && form->lblMainMenu[2]->isBold() && form->lblHelp->isBold());
         QTest::mouseMove(form.get(), QPoint(2, 2));
+        QCOMPARE(form->lblDesc->text(), pleaseSelect);
         QVERIFY(!form->lblMainMenu[2]->isBold() && !form->lblHelp->isBold());
         hover(form->lblMainMenu[2]);
         hover(form->Label2);
-        QVERIFY(!form->lblMainMenu[2]->isBold());
-        hover(form->lblMainMenu[2]); // forgotten by the title, so bold again
+        hover(form->lblMainMenu[2]);
         QVERIFY(form->lblMainMenu[2]->isBold());
     }
 
     // Add lists the bare name of the file picked, after those there, starting in the launcher's
-    // folder; a cancel adds nothing. Delete removes the selected entry only. Alt+D and Alt+A
-    // press the buttons.
-    void addons_addAndDelete() {
-        dialogs.fileAnswers = {"C:\\Games\\Add\\levels.wad", "/home/p/x.y/maps.wad", QString(), "extra.plr"};
-        for (int i = 0; i < 4; ++i) {
+    // folder; a cancel adds nothing. Local files dropped on the list are added the same way; a
+    // drag with anything else (text, a web address, a folder) is refused. Delete removes the
+    // selected entry only. Alt+D and Alt+A press the buttons.
+    void addons_addDropAndDelete() {
+        dialogs.fileAnswers = {"C:\\Games\\Add\\levels.wad", "/home/p/x.y/maps.wad", QString()};
+        for (int i = 0; i < 3; ++i) {
             click(form->Command9);
         }
         QCOMPARE(dialogs.files.at(0).initialFolder, QCoreApplication::applicationDirPath());
+        testsupport::ScratchFolder folder;
+        std::ofstream(folder / "a.wad") << "WAD";
+        std::ofstream(folder / "my level.wad") << "WAD";
+        QVERIFY(drop({folder / "a.wad", folder / "my level.wad"}));
+        QVERIFY(!drop({}, QStringLiteral("levels.wad")) && !drop({fs::path()}) &&
+                !drop({folder / "a.wad", folder.path}));
         click(form->Command10); // nothing selected
         form->lstWADFiles->setCurrentRow(1);
         click(form->Command10);
@@ -291,90 +302,182 @@ private slots:
         form->activateWindow();
         QTRY_VERIFY(form->isActiveWindow());
         QTest::keyClick(form->windowHandle(), Qt::Key_D, Qt::AltModifier); // as the keyboard delivers keys
-        QTRY_COMPARE(form->lstWADFiles->count(), 1);
-        QTest::keyClick(form->windowHandle(), Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(form->lstWADFiles->count(), 2);
+        QTest::keyClick(form->windowHandle(), Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(form->lstWADFiles->count(), 3);
+        QVERIFY(starter.calls.empty());
         click(form->Command1);
         QCOMPARE(starter.calls.at(0).line,
-                 std::string("klemwin -file extra.plr new.wad -skin COMET -color 7 "));
+                 std::string("klemwin -file a.wad my level.wad new.wad -skin COMET -color 7 "));
     }
 
-    // Local files dropped on the list are added as Add would, in order; a drop with anything else
-    // (text, a web address, a folder) is refused and changes nothing. A drop starts nothing.
-    void addons_dropLocalFiles() {
-        testsupport::ScratchFolder folder;
-        std::ofstream(folder / "a.wad") << "WAD";
-        std::ofstream(folder / "my level.wad") << "WAD";
-        const auto drop = [&](const std::vector<fs::path>& files, const QString& text = {}) {
-            QMimeData data;
-            QList<QUrl> urls;
-            for (const auto& file : files) {
-                urls << (file.empty() ? QUrl("https://example.org/x.wad")
-                                      : QUrl::fromLocalFile(QString::fromStdString(file.u8string())));
-            }
-            data.setUrls(urls);
-            data.setText(text);
-            QWidget* list = form->lstWADFiles->viewport();
-            QDragEnterEvent enter(list->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
-                                  Qt::NoModifier);
-            QApplication::sendEvent(list, &enter);
-            QDropEvent dropped(list->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(list, &dropped);
-            return enter.isAccepted();
-        };
-        QVERIFY(drop({folder / "a.wad", folder / "my level.wad"}));
-        QVERIFY(!drop({}, QStringLiteral("levels.wad")));
-        QVERIFY(!drop({fs::path()}));
-        QVERIFY(!drop({folder / "a.wad", folder.path}));
-        QVERIFY(starter.calls.empty() && dialogs.files.empty());
-        click(form->Command1);
-        QCOMPARE(starter.calls.at(0).line,
-                 std::string("klemwin -file a.wad my level.wad -skin COMET -color 7 "));
-    }
-
-    // One about window at most; it has no owner, so it outlives the main window.
-    void about_opensOnceAndOutlivesTheMainWindow() {
+    // One about window at most; it has no owner, so it outlives the main window. Screen readers
+    // see the button labels and the arrows as buttons, named by their caption, and press them.
+    void about_andScreenReaders() {
         click(form->lblHelp);
         QPointer<frmHelp> about = form->aboutWindow;
         click(form->lblHelp);
         QCOMPARE(form->aboutWindow, about);
-        click(about->lblClose);
-        QTRY_VERIFY(about.isNull());
-        click(form->lblHelp);
-        about = form->aboutWindow;
         form->close();
         QVERIFY(about->isVisible());
-        about->close(); // the close box does what Close does
+        about->lblClose_Click();
+        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(form->lblMainMenu[1]);
+        QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("WAD Files"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->Command3[1])->role(), QAccessible::Button);
+        entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(form->CurPanel, std::int16_t(1));
         QTRY_VERIFY(about.isNull());
     }
 
     // Six reactions in turn; the fifth asks, and its answer decides the follow-up.
     void eyeCandy_sixReactionsInTurn() {
-        dialogs.messageAnswers.assign(4, ui::MessageAnswer::Ok);
-        dialogs.messageAnswers.push_back(ui::MessageAnswer::No);
+        dialogs.messageAnswers = {ui::MessageAnswer::Ok, ui::MessageAnswer::Ok, ui::MessageAnswer::Ok,
+                                  ui::MessageAnswer::Ok, ui::MessageAnswer::No};
+        QString titles;
         for (int i = 0; i < 12; ++i) {
             click(form->Image1);
         }
-        QStringList titles;
         for (const auto& box : dialogs.messages) {
-            titles << box.title;
+            titles += box.title + " ";
         }
-        QCOMPARE(titles.join(" "),
-                 QStringLiteral("Poke-a-chu! Peek-a-poke! Coohie-coo! YEOW! Nervous? Hmph! EEK! "
-                                "Poke-a-chu! Peek-a-poke! Coohie-coo! YEOW! Nervous? \\/\\/00+! EEK!"));
-        QCOMPARE(dialogs.messages[4].buttons, ui::MessageButtons::YesNo);
+        QCOMPARE(titles,
+                 QStringLiteral("Poke-a-chu! Peek-a-poke! Coohie-coo! YEOW! Nervous? Hmph! EEK! Poke-a-chu! "
+                                "Peek-a-poke! Coohie-coo! YEOW! Nervous? \\/\\/00+! EEK! "));
     }
 
-    // Button labels are push buttons named by their caption, and pressing one is a click.
-    void accessibility_namesAndPress() {
-        QCOMPARE(accessible(form->lblMainMenu[2])->text(QAccessible::Name), form->lblMainMenu[2]->text());
-        QVERIFY(!accessible(form->Image1)->text(QAccessible::Name).isEmpty()); // named by its tooltip
-        frmHelp about;
-        QVERIFY(!accessible(about.Picture1)->text(QAccessible::Name).isEmpty());
-        accessible(form->lblMainMenu[1])
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(form->CurPanel, std::int16_t(1));
+    // --- The Game panel
+
+    // Single player, Join (with the address prompt: Cancel gives empty text) and Host reach the
+    // line; a click on the mode or the card already chosen does nothing; the mode and the cards
+    // describe themselves, only the card behind inviting a click.
+    void mode_followsTheClicksIntoTheLine() {
+        click(form->spGameOpt[0]);
+        QTest::mouseMove(form->spGameOpt[1]);
+        click(form->spGameOpt[1]);
+        QVERIFY(form->spGameOpt[1]->isBold() && form->spGameOpt[0]->backgroundColor() == unselectedWhite);
+        QCOMPARE(form->lblDesc->text(), QStringLiteral("Join or host a multiplayer game."));
+        dialogs.inputAnswers = {QStringLiteral("server.example"), QString()};
+        click(form->lblIPMan);
+        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 -connect server.example -name Comet "));
+        click(form->lblIPMan);
+        QCOMPARE(dialogs.inputs[1].proposed + form->lblIPMan->text(), QStringLiteral("server.example"));
+        const auto steps = pacer.delays.size();
+        clickCard(0);
+        click(form->spGameOpt[1]);
+        QCOMPARE(pacer.delays.size(), steps);
+        form->frmMulti_MouseMove(1, 0, 0, 0, 0);
+        QCOMPARE(form->lblDesc->text(), QStringLiteral("Click here to host your own server."));
+        form->frmMulti_MouseMove(0, 0, 0, 0, 0);
+        QCOMPARE(form->lblDesc->text(), pleaseSelect);
+        clickCard(1);
+        form->frmMulti_MouseMove(0, 0, 0, 0, 0);
+        QCOMPARE(form->lblDesc->text(), QStringLiteral("Click here to join another person's server."));
+        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 1 "
+                                    "-noadvertise -server 1 -notime -timer 5 -name Comet "));
+        click(form->spGameOpt[0]);
+        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 "));
+    }
+
+    // The frames slide 120 twips a step, 5 ms each, with the panel locked: an arrow clicked
+    // meanwhile does nothing. The real pacer waits each step out.
+    void mode_switchSlidesTheFramesWithThePanelLocked() {
+        std::vector<int> single, multi;
+        pacer.afterMoves = [&] {
+            single.push_back(ui::twipsTop(form->ngOpt[0]));
+            multi.push_back(ui::twipsTop(form->ngOpt[1]));
+            QVERIFY(ui::InputLock::isLocked(form->GamePanel[0]));
+            click(form->Command3[1]);
+        };
+        click(form->spGameOpt[1]);
+        QCOMPARE(pacer.delays, std::vector<int>(54, 5));
+        QCOMPARE(single[0] + single[26] + multi[27] + multi[53], 1440 + 4560 + 4560 + 1440);
+        QVERIFY(!ui::InputLock::isLocked(form->GamePanel[0]) && form->CharIndex == 0);
+        ui::RealPacer realPacer;
+        MainForm window(ui::Platform{dialogs, starter, realPacer});
+        QElapsedTimer clock;
+        clock.start();
+        window.spGameOpt_Click(1);
+        QVERIFY2(clock.elapsed() >= 54 * 5, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    // The cards trade places in 52 steps; a switch started inside another wins, and a switch to
+    // single player made meanwhile keeps single player.
+    void card_switchesEndWithTheLastChoiceInFront() {
+        click(form->spGameOpt[1]);
+        auto start = pacer.delays.size();
+        clickCard(1);
+        QCOMPARE(pacer.delays.size() - start, size_t(52));
+        const auto interrupt = [&](const std::function<void()>& click) {
+            start = pacer.delays.size();
+            pacer.afterMoves = [&, click] {
+                if (pacer.delays.size() == start + 10) {
+                    click();
+                }
+            };
+            clickCard(0);
+        };
+        interrupt([&] { form->frmMulti_Click(1); });
+        QCOMPARE(form->txtMultiType + form->txtGameType, QStringLiteral("HostHost"));
+        QCOMPARE(twipsPos(form->frmMulti[1]), QPoint(240, 672));
+        interrupt([&] { click(form->spGameOpt[0]); });
+        QCOMPARE(form->txtMultiType, QStringLiteral("Join"));
+        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 "));
+    }
+
+    // Each arrow steps one character, without wrapping, and slides the portrait strip one pixel
+    // per 10 ms step, to rest one pixel short of its target. The name follows only while it is,
+    // in any case, another character's own name.
+    void character_arrowsStepAndSlide() {
+        const struct {
+            int arrow;
+            const char* typed;
+            const char* name;
+            int rest;
+            const char* skinAndColor;
+        } steps[] = {{0, "Comet", "Comet", 0, "COMET -color 7"},
+                     {1, "cOmEt", "Whirl", -47, "WHIRL -color 5"},
+                     {1, "Whirl", "Rockclaw", -95, "ROCKCLAW -color 6"},
+                     {1, "Zed", "Zed", -95, "ROCKCLAW -color 6"},
+                     {0, "ROCKCLAW", "Whirl", -49, "WHIRL -color 5"},
+                     {0, "Rockclaw", "Rockclaw", 0, "COMET -color 7"}};
+        for (const auto& s : steps) {
+            form->txtPlayerName->setText(QString::fromLatin1(s.typed));
+            click(form->Command3[s.arrow]);
+            QCOMPARE(form->txtPlayerName->text(), QString::fromLatin1(s.name));
+            QCOMPARE(form->imgCharPic->x(), s.rest);
+            QCOMPARE(run(), "klemwin -skin " + std::string(s.skinAndColor) + " ");
+        }
+        QCOMPARE(pacer.delays, std::vector<int>(1 + 48 + 49 + 1 + 47 + 50, 10)); // a pixel a step
+        QCOMPARE(form->lblDesc->text(),
+                 QStringLiteral("COMET\r\nThe only and only Gold Streak. Fast and furious!"));
+    }
+
+    // In multiplayer mode the field opens the picker right on top of itself; a pick reaches the
+    // game, a click on the field with the picker open gives a fresh one, and losing the focus
+    // closes it without a change. A mode switch repaints the field in the character's colour but
+    // keeps the number; an arrow, even at the end of the list, resets both.
+    void color_pickerOnTheFieldInMultiplayerOnly() {
+        click(form->lblColor);
+        QVERIFY(!form->colorPicker);
+        click(form->spGameOpt[1]);
+        click(form->lblColor);
+        QPointer<frmColor> picker = form->colorPicker;
+        QCOMPARE(picker->geometry().topLeft(), form->lblColor->mapToGlobal(QPoint(0, 0)));
+        click(picker->lblColor[8]);
+        QTRY_VERIFY(picker.isNull());
+        QCOMPARE(run(), std::string("klemwin -skin COMET -color 8 -connect  -name Comet "));
+        click(form->lblColor);
+        QPointer<frmColor> first = form->colorPicker;
+        click(form->lblColor); // a fresh picker takes the place of the first
+        picker = form->colorPicker;
+        QTRY_VERIFY(first.isNull() && picker->isActiveWindow());
+        form->activateWindow();
+        QTRY_VERIFY(picker.isNull());
+        click(form->spGameOpt[0]);
+        QCOMPARE(form->lblColor->backgroundColor(), cometBlue);
+        QCOMPARE(run(), std::string("klemwin -skin COMET -color 8 "));
+        click(form->Command3[0]);
+        QCOMPARE(form->lblColor2, QStringLiteral("7"));
     }
 };
 

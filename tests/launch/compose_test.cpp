@@ -68,12 +68,13 @@ INSTANTIATE_TEST_SUITE_P(
                  o.chkOpenGL = o.chkAnalog = o.chkSplitScreen = 1;
              },
              "klemwin -analog -splitscreen -opengl -loadgame -1", "extra"},
-        // Only 1 is checked; demo words need their box; texts go in verbatim; a character
-        // beyond the table has no skin; single player ignores every network setting; list
-        // positions outside the list give nothing.
+        // Only 1 is checked; demo words and the alternate name need their box; texts go in
+        // verbatim; a character beyond the table has no skin; single player ignores every network
+        // setting; list positions outside the list give nothing.
         Case{"singlePlayerRules",
              [](LaunchOptions& o) {
                  o.chkOpenGL = o.chkJoystick = 2;
+                 o.txtEXE = "other";
                  o.optDemoRecord = o.optDemoPlay = true;
                  std::tie(o.txtDemo, o.chkManualRes, o.txtWidth, o.txtHeight) = std::tuple("x", 1, "a b", "");
                  std::tie(o.CharIndex, o.lstSound) = std::tuple(3, -1);
@@ -96,42 +97,38 @@ INSTANTIATE_TEST_SUITE_P(
                      std::tuple(1, "pw", 1, 1);
              },
              "klemwin -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 1 -nospecrings -suddendeath "
-             "-autoctf "
-             "-forceskin -noadvance -noadvertise -password pw -teamskin -server 1 -notime -timer 5 -name "
-             "Comet "},
+             "-autoctf -forceskin -noadvance -noadvertise -password pw -teamskin -server 1 -notime -timer 5 "
+             "-name Comet "},
+        // The max-players text is written as a plain whole number (see the conversion's table).
         Case{"hostWithEmptyValues",
              [](LaunchOptions& o) {
-                 std::tie(o.txtGameType, o.chkNoAdvertise, o.chkTeamBattle) = std::tuple("Host", 0, 1);
+                 std::tie(o.txtGameType, o.chkNoAdvertise, o.chkTeamBattle, o.txtMaxPlayers) =
+                     std::tuple("Host", 0, 1, " 07.5");
                  o.Combo1 = o.lstTeamBattle = -1;
                  o.txtMultiMap = o.txtTimelimit = "";
              },
-             "klemwin -skin COMET -color 7 -maxplayers 2 -warp  -gametype -1 -server 1 -notime -timer  -name "
-             "Comet "},
+             "klemwin -skin COMET -color 7 -maxplayers 8 -warp  -gametype -1 -server 1 -notime -timer  "
+             "-name Comet "},
         Case{"teamBattleByColour",
              [](LaunchOptions& o) { std::tie(o.txtGameType, o.chkTeamBattle) = std::tuple("Host", 1); },
-             "klemwin -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 1 -noadvertise -teamplay -server "
-             "1 "
-             "-notime -timer 5 -name Comet "},
-        Case{"aLongAddOnName", [](LaunchOptions& o) { o.lstWADFiles = {std::string(400, 'w')}; },
-             "klemwin -file " + std::string(400, 'w') + " -skin COMET -color 7 "},
-        Case{"manualParametersThenExtra", [](LaunchOptions& o) { o.txtManualOps = "-devmode -warp 3"; },
-             "klemwin -skin COMET -color 7 -devmode -warp 3X", "X"},
-        Case{"theAlternateNameNeedsItsBox", [](LaunchOptions& o) { o.txtEXE = "other"; },
-             "klemwin -skin COMET -color 7 "},
+             "klemwin -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 1 -noadvertise -teamplay "
+             "-server 1 -notime -timer 5 -name Comet "},
+        Case{"aLongAddOnNameManualParametersThenExtra",
+             [](LaunchOptions& o) {
+                 o.lstWADFiles = {std::string(400, 'w')};
+                 o.txtManualOps = "-devmode -warp 3";
+             },
+             "klemwin -file " + std::string(400, 'w') + " -skin COMET -color 7 -devmode -warp 3X", "X"},
         Case{"anEmptyAlternateName",
              [](LaunchOptions& o) { std::tie(o.chkEXE, o.txtEXE) = std::tuple(1, ""); },
              " -skin COMET -color 7 "}),
     [](const testing::TestParamInfo<Case>& info) { return info.param.situation; });
 
-// A host launch writes the max-players text as a plain whole number (see the conversion's own
-// table), or stops when it is none and says which text it was.
-TEST(Compose, maxPlayersIsNormalisedOrStopsAHostLaunch) {
+// A host launch stops at a max-players text that is no 16-bit whole number, and says which.
+TEST(Compose, aHostLaunchStopsAtAMaxPlayersTextThatIsNoNumber) {
     LaunchOptions options;
-    std::tie(options.txtGameType, options.txtMaxPlayers) = std::tuple("Host", " 08");
-    EXPECT_NE(std::get<LaunchCommand>(launch::composeLaunch(options)).line.find(" -maxplayers 8 -warp "),
-              std::string::npos);
-    options.txtMaxPlayers = "40000";
-    EXPECT_EQ(std::get<launch::MaxPlayersInvalid>(launch::composeLaunch(options)).text, "40000");
+    std::tie(options.txtGameType, options.txtMaxPlayers) = std::tuple("Host", "32768");
+    EXPECT_EQ(std::get<launch::MaxPlayersInvalid>(launch::composeLaunch(options)).text, "32768");
 }
 
 } // namespace

@@ -31,26 +31,19 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, WholeNumber,
     testing::Values(
         // Plain numbers, blanks, signs and leading zeros.
-        Case{"2", lo, hi, 2}, Case{"08", lo, hi, 8}, Case{" 5", lo, hi, 5}, Case{"\t5  ", lo, hi, 5},
-        Case{"+7", lo, hi, 7}, Case{"-1", lo, hi, -1}, Case{"-0", lo, hi, 0},
+        Case{"08", lo, hi, 8}, Case{"\t5  ", lo, hi, 5}, Case{"+7", lo, hi, 7}, Case{"-1", lo, hi, -1},
         Case{"000000000000000000000042", lo, hi, 42},
         // Fractions round to nearest, halves to even, in both directions.
-        Case{"2.5", lo, hi, 2}, Case{"3.5", lo, hi, 4}, Case{"2.50001", lo, hi, 3}, Case{"2.4999", lo, hi, 2},
-        Case{"-2.5", lo, hi, -2}, Case{"-3.5", lo, hi, -4}, Case{".5", lo, hi, 0}, Case{"1.", lo, hi, 1},
-        Case{"0.6", lo, hi, 1},
-        // Range edges after rounding.
+        Case{"2.5", lo, hi, 2}, Case{"3.5", lo, hi, 4}, Case{"2.50001", lo, hi, 3}, Case{"-2.5", lo, hi, -2},
+        Case{"-3.5", lo, hi, -4}, Case{".5", lo, hi, 0}, Case{"1.", lo, hi, 1},
+        // Range edges after rounding; the byte range of the Enter check.
         Case{"32767", lo, hi, 32767}, Case{"32768", lo, hi, std::nullopt}, Case{"-32768", lo, hi, -32768},
-        Case{"-32769", lo, hi, std::nullopt}, Case{"32767.4", lo, hi, 32767},
-        Case{"32767.5", lo, hi, std::nullopt}, Case{"99999999999999999999999999", lo, hi, std::nullopt},
-        // The byte range of the Enter check.
-        Case{"0", 0, 255, 0}, Case{"40", 0, 255, 40}, Case{"255", 0, 255, 255},
-        Case{"256", 0, 255, std::nullopt}, Case{"-1", 0, 255, std::nullopt}, Case{"-0.4", 0, 255, 0},
+        Case{"-32769", lo, hi, std::nullopt}, Case{"32767.5", lo, hi, std::nullopt}, Case{"255", 0, 255, 255},
+        Case{"256", 0, 255, std::nullopt}, Case{"-0.4", 0, 255, 0},
         // Not numbers.
-        Case{"", lo, hi, std::nullopt}, Case{"  ", lo, hi, std::nullopt}, Case{"ab", lo, hi, std::nullopt},
-        Case{"1a", lo, hi, std::nullopt}, Case{"1 2", lo, hi, std::nullopt},
-        Case{"--1", lo, hi, std::nullopt}, Case{"+", lo, hi, std::nullopt}, Case{".", lo, hi, std::nullopt},
-        Case{"1.2.3", lo, hi, std::nullopt}, Case{"0x10", lo, hi, std::nullopt},
-        Case{"- 1", lo, hi, std::nullopt}));
+        Case{"", lo, hi, std::nullopt}, Case{"  ", lo, hi, std::nullopt}, Case{"1a", lo, hi, std::nullopt},
+        Case{"1 2", lo, hi, std::nullopt}, Case{"--1", lo, hi, std::nullopt}, Case{".", lo, hi, std::nullopt},
+        Case{"1.2.3", lo, hi, std::nullopt}, Case{"- 1", lo, hi, std::nullopt}));
 
 using Words = std::vector<std::string>;
 

@@ -22,25 +22,26 @@ struct ScriptedDialogs final : ui::Dialogs {
     std::vector<ui::InputBoxRequest> inputs;
     std::vector<ui::OpenFileRequest> files;
 
-    template <class Answer> static Answer next(std::deque<Answer>& queue, Answer otherwise) {
+    // Records the request and gives the next answer queued, or the answer without one.
+    template <class Request, class Answer>
+    static Answer answer(std::vector<Request>& shown, const Request& request, std::deque<Answer>& queue,
+                         Answer otherwise) {
+        shown.push_back(request);
         if (queue.empty()) {
             return otherwise;
         }
-        const Answer answer = queue.front();
+        const Answer next = queue.front();
         queue.pop_front();
-        return answer;
+        return next;
     }
-    ui::MessageAnswer message(QWidget*, const ui::MessageBoxRequest& request) override {
-        messages.push_back(request);
-        return next(messageAnswers, request.defaultButton);
+    ui::MessageAnswer message(QWidget*, const ui::MessageBoxRequest& r) override {
+        return answer(messages, r, messageAnswers, r.defaultButton);
     }
-    QString inputText(QWidget*, const ui::InputBoxRequest& request) override {
-        inputs.push_back(request);
-        return next(inputAnswers, QString());
+    QString inputText(QWidget*, const ui::InputBoxRequest& r) override {
+        return answer(inputs, r, inputAnswers, {});
     }
-    QString openFile(QWidget*, const ui::OpenFileRequest& request) override {
-        files.push_back(request);
-        return next(fileAnswers, QString());
+    QString openFile(QWidget*, const ui::OpenFileRequest& r) override {
+        return answer(files, r, fileAnswers, {});
     }
 };
 
