@@ -26,8 +26,8 @@ std::wstring windowsPath(const std::wstring& path) {
     std::string unixPath(static_cast<std::size_t>(
                              WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, nullptr, 0, nullptr, nullptr)),
                          '\0');
-    WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, unixPath.data(), static_cast<int>(unixPath.size()), nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, unixPath.data(), static_cast<int>(unixPath.size()),
+                        nullptr, nullptr);
     WCHAR* dos = toDos(unixPath.c_str());
     if (dos == nullptr) {
         return path;
