@@ -27,12 +27,11 @@ struct ScriptedDialogs final : ui::Dialogs {
     static Answer answer(std::vector<Request>& shown, const Request& request, std::deque<Answer>& queue,
                          Answer otherwise) {
         shown.push_back(request);
-        if (queue.empty()) {
-            return otherwise;
+        if (!queue.empty()) {
+            otherwise = queue.front();
+            queue.pop_front();
         }
-        const Answer next = queue.front();
-        queue.pop_front();
-        return next;
+        return otherwise;
     }
     ui::MessageAnswer message(QWidget*, const ui::MessageBoxRequest& r) override {
         return answer(messages, r, messageAnswers, r.defaultButton);
@@ -64,14 +63,13 @@ struct RecordingStarter final : launch::GameStarter {
 // `afterMoves` runs in every step right after the moves, so a test can look at each step.
 struct InstantPacer final : ui::Pacer {
     std::vector<int> delays;
-    std::function<void()> afterMoves;
+    std::function<void()> afterMoves = [] {
+    };
 
     void step(int delayMs, const std::function<void()>& moves) override {
         delays.push_back(delayMs);
         moves();
-        if (afterMoves) {
-            afterMoves();
-        }
+        afterMoves();
         QCoreApplication::processEvents();
     }
 };

@@ -101,9 +101,8 @@ ScratchFolder::~ScratchFolder() {
 }
 
 ScopedEnv::ScopedEnv(std::string variable, const std::string& value) : name(std::move(variable)) {
-    if (const char* current = std::getenv(name.c_str())) {
-        old = current;
-    }
+    const char* current = std::getenv(name.c_str());
+    old = current ? std::optional<std::string>(current) : std::nullopt;
     setVariable(name, value);
 }
 
@@ -115,9 +114,8 @@ int zombieChildren() {
     int zombies = 0;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator("/proc", error)) {
-        std::ifstream stat(entry.path() / "stat");
         std::string line;
-        std::getline(stat, line);
+        std::getline(std::ifstream(entry.path() / "stat"), line);
         // "pid (comm) state ppid ...": comm may hold blanks and parentheses, so read after the last ')'.
         char state = 0;
         long ppid = 0;
