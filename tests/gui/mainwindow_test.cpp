@@ -139,7 +139,7 @@ private slots:
     void cleanup() { form.reset(); }
 
     // Right after start-up RUN! starts the single-player line; every option control reaches the
-    // line, read at the moment of each click.
+    // line, read at the moment of each click. The host's number boxes keep two characters.
     void run_readsEveryControl() {
         QVERIFY(!form->chkPassword->isVisible() && !form->lstTeamBattle->isEnabled());
         QCOMPARE(form->lstSound->currentText() + "|" + form->Combo2->currentText(),
@@ -157,7 +157,7 @@ private slots:
         const std::pair<QLineEdit*, const char*> texts[] = {
             {form->txtDemo, "d1"},          {form->txtWidth, "640"},   {form->txtHeight, "480"},
             {form->txtEXE, "other"},        {form->txtUserSkin, "Sk"}, {form->txtPlayerName, "Zed"},
-            {form->txtMaxPlayers, "8"},     {form->txtMultiMap, "71"}, {form->txtTimelimit, "9"},
+            {form->txtMaxPlayers, "8"},     {form->txtMultiMap, "71"}, {form->txtTimelimit, "915"},
             {form->txtManualOps, "-warp 3"}};
         for (const auto& [box, text] : texts) {
             box->setText(QString::fromLatin1(text));
@@ -172,7 +172,7 @@ private slots:
         form->txtGameType = QStringLiteral("Host");
         QCOMPARE(run(), options +
                             " -skin Sk -color 7 -maxplayers 8 -warp 71 -gametype 3 -nospecrings -suddendeath "
-                            "-autoctf -forceskin -noadvance -server 1 -notime -timer 9 -name Zed -warp 3");
+                            "-autoctf -forceskin -noadvance -server 1 -notime -timer 91 -name Zed -warp 3");
         form->txtGameType = QStringLiteral("Join");
         QCOMPARE(run(),
                  options + " -skin Sk -color 7 -connect 10.0.0.1 -nofiles -nodownload -name Zed -warp 3");
@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(dialogs.messages.at(2).text, QString::fromStdString(starter.result.error));
     }
 
-    // Enter in the max-players box checks for a number from 0 to 255; other keys never do.
+    // Enter in the max-players box checks for a number from 0 to 255.
     void maxPlayers_enterChecksTheNumber() {
         for (const auto& [text, complaints] : {std::pair{"2", 0}, {"99", 0}, {"", 1}, {"ab", 2}, {"-1", 3}}) {
             form->txtMaxPlayers->setText(QString::fromLatin1(text));
@@ -214,9 +214,6 @@ private slots:
         }
         QCOMPARE(dialogs.messages[0].title + "|" + dialogs.messages[0].text,
                  QStringLiteral("Bogus!|Please enter a number"));
-        form->txtMaxPlayers->clear();
-        QTest::keyClicks(form->txtMaxPlayers, "a7");
-        QCOMPARE(dialogs.messages.size(), size_t(3));
     }
 
     // A menu entry slides its panel into view in 20 steps of 10 ms, with the entries disabled
@@ -309,7 +306,8 @@ private slots:
     }
 
     // One about window at most; it has no owner, so it outlives the main window. Screen readers
-    // see the button labels and the arrows as buttons, named by their caption, and press them.
+    // see the button labels and the arrows as buttons, named by their caption, and press them;
+    // the about window's icon has a name too.
     void about_andScreenReaders() {
         click(form->lblHelp);
         QPointer<frmHelp> about = form->aboutWindow;
@@ -317,6 +315,7 @@ private slots:
         QCOMPARE(form->aboutWindow, about);
         form->close();
         QVERIFY(about->isVisible());
+        QVERIFY(!QAccessible::queryAccessibleInterface(about->Picture1)->text(QAccessible::Name).isEmpty());
         about->lblClose_Click();
         QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(form->lblMainMenu[1]);
         QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("WAD Files"));
@@ -460,8 +459,8 @@ private slots:
         click(form->lblColor);
         QPointer<frmColor> picker = form->colorPicker;
         QCOMPARE(picker->geometry().topLeft(), form->lblColor->mapToGlobal(QPoint(0, 0)));
-        click(picker->lblColor[8]);
-        QTRY_VERIFY(picker.isNull());
+        click(picker->childAt(30, 7 * 16 + 8)); // the eighth swatch from the top
+        QTRY_VERIFY(picker.isNull() && form->lblColor->backgroundColor() == QColor(0x00, 0x00, 0xC0));
         QCOMPARE(run(), std::string("klemwin -skin COMET -color 8 -connect  -name Comet "));
         click(form->lblColor);
         QPointer<frmColor> first = form->colorPicker;
