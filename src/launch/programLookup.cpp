@@ -45,16 +45,6 @@ bool endsWithExe(const std::string& name) {
 }
 
 #ifdef _WIN32
-// Windows runs program images, which begin with "MZ"; it refuses other files, except that it
-// starts a batch file through the command interpreter, which would read the game's options as
-// commands. The game is never started through a shell, so only images count, and no batch file
-// even if it begins with "MZ".
-bool isProgramImage(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    char magic[2] = {};
-    return in.read(magic, sizeof magic) && magic[0] == 'M' && magic[1] == 'Z';
-}
-
 bool isBatchFile(const fs::path& file) {
     std::string name = file.filename().u8string();
     // Windows ignores dots and blanks at the end of a file name: "start.bat." is "start.bat".
@@ -158,7 +148,12 @@ bool isRunnableFile(const fs::path& file) {
         return false;
     }
 #ifdef _WIN32
-    return isProgramImage(file) && !isBatchFile(file);
+    // Windows runs program images, which begin with "MZ" (when one is damaged, the system's
+    // refusal says how); it refuses other files, except that it starts a batch file through the
+    // command interpreter, which would read the game's options as commands. The game is never
+    // started through a shell, so only images count, and no batch file even if it begins with "MZ".
+    const ProgramKind kind = programKind(file);
+    return (kind == ProgramKind::Windows || kind == ProgramKind::BrokenWindows) && !isBatchFile(file);
 #else
     constexpr auto anyExec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
     return (status.permissions() & anyExec) != fs::perms::none || programKind(file) == ProgramKind::Windows;
