@@ -24,8 +24,7 @@ TEST_P(WholeNumber, converts) {
     EXPECT_EQ(launch::toWholeNumber(c.text, c.min, c.max), c.expected) << '"' << c.text << '"';
 }
 
-constexpr long lo = -32768;
-constexpr long hi = 32767;
+constexpr long lo = -32768, hi = 32767; // the 16-bit range
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, WholeNumber,
