@@ -75,11 +75,7 @@ fs::path standinProgram() {
 }
 
 std::string gameFileName() {
-#ifdef _WIN32
-    return "klemwin.exe";
-#else
-    return "klemwin";
-#endif
+    return standinProgram().filename().u8string(); // the stand-in is built under the game's name
 }
 
 ScratchFolder::ScratchFolder() {
