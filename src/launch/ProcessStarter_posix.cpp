@@ -10,6 +10,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <future>
+#include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -25,15 +28,39 @@ namespace fs = std::filesystem;
 namespace launch {
 namespace {
 
-// Waits for the game in a detached thread so its exit status is collected and no zombie stays
-// behind, while the launcher never waits for the game itself. The thread touches nothing else.
-void reapWhenDone(pid_t pid) {
-    std::thread([pid] {
-        int status = 0;
-        while (waitpid(pid, &status, 0) == -1 && errno == EINTR) {
+// Collects the exit status of one game in a detached thread of its own, so no zombie stays
+// behind while the launcher never waits for the game itself. The thread is made before the game
+// starts: when none can be made, no game starts, rather than one that nobody would ever collect.
+// It touches nothing but the game it is handed.
+class Reaper {
+public:
+    // Throws std::system_error when the system cannot make another thread.
+    Reaper() {
+        std::thread([game = handed.get_future()]() mutable {
+            const pid_t pid = game.get();
+            int status = 0;
+            while (pid > 0 && waitpid(pid, &status, 0) == -1 && errno == EINTR) {
+            }
+        }).detach();
+    }
+    // Without a started game the thread ends at once.
+    ~Reaper() {
+        if (!collecting) {
+            handed.set_value(0);
         }
-    }).detach();
-}
+    }
+    Reaper(const Reaper&) = delete;
+    Reaper& operator=(const Reaper&) = delete;
+
+    void collect(pid_t game) {
+        handed.set_value(game);
+        collecting = true;
+    }
+
+private:
+    std::promise<pid_t> handed;
+    bool collecting = false;
+};
 
 class SpawnAttributes {
 public:
@@ -151,6 +178,14 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
         environment = wineEnvironment();
     }
 
+    std::optional<Reaper> reaper;
+    try {
+        reaper.emplace();
+    } catch (const std::system_error& error) {
+        return {false,
+                startFailedMessage(found, "the launcher could not make the thread that waits for it (" +
+                                              error.code().message() + ")")};
+    }
     std::vector<char*> argv = pointers(words);
     std::vector<char*> envp = pointers(environment);
     const SpawnAttributes attributes;
@@ -165,7 +200,7 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
                                                      ? "the file cannot be read (" + reason + ")"
                                                      : reason)};
     }
-    reapWhenDone(pid);
+    reaper->collect(pid);
     return {true, {}};
 }
 

@@ -185,7 +185,7 @@ TEST_F(Start, everyStartIsAnotherGameAndNoneIsLeftAsAZombie) {
     for (int wait = 0; (listed(first) || listed(second.pid)) && wait < 2000; ++wait) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    EXPECT_EQ(testsupport::zombieChildren(), 0) << "exited games were not reaped";
+    EXPECT_EQ(testsupport::zombieChildren(), "") << "exited games were not reaped";
 }
 
 // Without a program to run nothing starts, and the error says what was looked for, where, and

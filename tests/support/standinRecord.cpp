@@ -106,8 +106,8 @@ ScopedEnv::~ScopedEnv() {
     setVariable(name, old);
 }
 
-int zombieChildren() {
-    int zombies = 0;
+std::string zombieChildren() {
+    std::string zombies;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator("/proc", error)) {
         std::string line;
@@ -116,9 +116,11 @@ int zombieChildren() {
         char state = 0;
         long ppid = 0;
         const auto close = line.rfind(')');
-        zombies += close != std::string::npos &&
-                   std::sscanf(line.c_str() + close + 1, " %c %ld", &state, &ppid) == 2 && state == 'Z' &&
-                   ppid == getpid();
+        if (close != std::string::npos &&
+            std::sscanf(line.c_str() + close + 1, " %c %ld", &state, &ppid) == 2 && state == 'Z' &&
+            ppid == getpid()) {
+            zombies += (zombies.empty() ? "" : ", ") + line.substr(0, close + 1);
+        }
     }
     return zombies;
 }

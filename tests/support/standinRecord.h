@@ -50,7 +50,8 @@ struct ScopedEnv {
     std::optional<std::string> old;
 };
 
-// The child processes of this process that have exited but were not reaped (Linux; elsewhere 0).
-int zombieChildren();
+// The child processes of this process that have exited but were not reaped, as "pid (name)" with
+// commas between them (Linux; elsewhere none).
+std::string zombieChildren();
 
 } // namespace testsupport
