@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: a bare Qt program showing an empty widget of the launcher's size.
 #include "probe.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every benchmark of the launcher beside its floor, measured in the same run on the same
 // machine, and prints one table: metric, our figure, the floor, the ratio and the goal.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up probes: report the time of a window's first paint and the peak resident memory, then quit.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second floor for start-up: the bare Qt program with one line of text, which must also start
 // the font database, as every window with text does.
 #include "probe.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # GoogleTest compiled from its sources with the project's own compiler. A cross build cannot use
 # the system's prebuilt GoogleTest (it is built for the build machine), so it compiles the
 # sources that Debian's "googletest" package puts in /usr/src/googletest. Nothing is downloaded.

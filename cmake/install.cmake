@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts in place, and the packages CPack makes of it.
 #
 # Only the launcher is installed, with what a desktop needs to show and describe it: desktop entry,

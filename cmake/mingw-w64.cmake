@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build for 64-bit Windows with Debian's mingw-w64 (g++-mingw-w64-x86-64-posix).
 # scripts/build-windows builds Qt for Windows with this file and the launcher against that Qt;
 # the Qt installation refers to this file by path, so the script keeps a copy beside it and builds

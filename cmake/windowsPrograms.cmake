@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Programs for Windows built with mingw-w64 beside the launcher on other systems: wine-start.exe,
 # with which the launcher starts a Windows game through Wine, and the Windows stand-in game the
 # tests start that way. Each is one source file, linked statically, so it needs no DLL beside it.

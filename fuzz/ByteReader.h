@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads values from a fuzzer's input, front to back, in a format simple enough to write seed files
 // by hand (see make-seeds.py):
 // - a number is one byte taken as a signed byte (-128..126); the byte 0x7F is instead followed by

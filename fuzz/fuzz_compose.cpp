@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composes command lines from launch options of any values and checks what every launch keeps:
 // - the line starts with the program name: txtEXE when chkEXE is 1, otherwise "klemwin";
 // - a saved-game launch (chkLoad 1) is minimised and ends with " -loadgame <slot>"; every other

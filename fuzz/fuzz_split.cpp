@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splits lines of any bytes into words and checks what holds for every line:
 // - splitting makes no text: all words together are no longer than the line;
 // - a line without double quotes splits exactly at blanks and tabs, backslashes kept as they are;

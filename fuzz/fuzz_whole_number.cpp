@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Converts texts of any bytes to whole numbers in a range taken from the input and checks:
 // - a number is always inside the range;
 // - a text with a character that belongs to no number gives no number;

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed corpus fuzz/corpus/<target>/: a few small, meaningful inputs per fuzz target.
 
 The files are committed; run this again after changing the input format of a target

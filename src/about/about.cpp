@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About entry opens the about window, one at most, independent of the main window.
 #include "MainForm.h"
 #include "frmHelp.h"

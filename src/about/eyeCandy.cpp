@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture under the menu answers clicks with six jokes in turn.
 #include "MainForm.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the about window; it closes itself with its Close label or its close box.
 #include "frmHelp.h"
 

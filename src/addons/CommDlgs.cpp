@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open-file dialog goes through the dialog seam, so tests can answer it.
 #include "CommDlgs.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open-file dialog of the add-on list, and how a chosen path becomes a list entry.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The add-on list: Add picks a file and lists its bare name; Delete removes the selected entry;
 // files dropped on the list are added as Add would.
 #include "CommDlgs.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launcher as the program runs it: the real dialogs, process start and pacer, and the main
 // window built on them.
 #pragma once

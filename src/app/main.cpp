@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Orbitron Launcher: sets up a game and starts "klemwin" with one command line.
 #include "LauncherProgram.h"
 #include "style.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game start on POSIX systems: posix_spawn of the program itself with the words as argv.
 #include "GameStarter.h"
 #include "programLookup.h"

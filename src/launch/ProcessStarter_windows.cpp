@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game start on Windows: CreateProcessW with the command line and the show-window hint.
 #include "GameStarter.h"
 #include "startMessage.h"

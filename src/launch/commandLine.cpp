@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line splitting with the quoting rules of the Windows C runtime.
 #include "commandLine.h"
 

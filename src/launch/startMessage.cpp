@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Error texts for the game start: short, saying what was looked for, where, and what to do.
 #include "startMessage.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-number conversion with round-half-to-even, done on the digits so no binary fraction
 // can tip a half one way or the other.
 #include "wholeNumber.h"

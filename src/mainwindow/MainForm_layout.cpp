@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls as laid out at creation: container, caption or text, twips
 // rectangle (Left, Top, Width, Height), tooltip, font and colours.
 #include "ButtonLabel.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The description line: every control explains itself while the pointer moves over it, and the
 // backgrounds take the bold highlights away again.
 #include "ButtonLabel.h"

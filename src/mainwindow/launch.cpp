@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run button: the controls become launch options, the options a command line, and the
 // command line a started game.
 #include "MainForm.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: selecting a panel slides the panel grid; hovering an entry describes it.
 #include "ButtonLabel.h"
 #include "MainForm.h"

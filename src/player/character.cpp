@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character arrows: step through the characters and slide the portrait strip.
 #include "ButtonLabel.h"
 #include "InputLock.h"

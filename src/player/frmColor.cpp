@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the colour picker: one swatch per colour number, together filling the window.
 #include "frmColor.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launcher's modal dialogs: Qt's message and input boxes; the system's open-file dialog on
 // Windows, Qt's elsewhere.
 #include "Dialogs.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Waiting out animation steps in a nested event loop instead of spinning on the clock.
 #include "Pacer.h"
 

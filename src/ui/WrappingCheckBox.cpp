@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Check box with a word-wrapped caption, drawn with the current style's indicator.
 #include "WrappingCheckBox.h"
 

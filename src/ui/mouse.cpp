@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Event filters that turn Qt's mouse events into the window's pointer handlers.
 #include "mouse.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact twips positions kept as widget properties beside Qt's pixel geometry.
 #include "twips.h"
 

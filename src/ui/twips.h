@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips geometry: controls are laid out and moved in twips, and shown at the nearest pixel.
 #pragma once
 

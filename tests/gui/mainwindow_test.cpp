@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, the menu, RUN! and Copy Command Line, the max-players check, add-on
 // files, the description line, the about window, the eye candy and what screen readers see; on the
 // Game panel the play mode and multiplayer kind, the server address, character and colour.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real dialogs answered with the keyboard, closing at awkward moments, and hours of use with
 // hostile text in every box in a few seconds.
 #include "commandLine.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From a command line to a running game: finding the program, the real start of copies of the
 // stand-in game, the words they receive, failures, no shell and no zombies. The same tables run
 // on POSIX and on Windows; on Linux also through Wine to the Windows stand-in.

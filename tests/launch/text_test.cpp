@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed text as the game gets it: the whole-number conversion of the max-players box, and the
 // words a command line splits into under the Windows C runtime's rules.
 #include "commandLine.h"

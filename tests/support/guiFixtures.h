@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixtures for the window tests: scripted dialogs, a recording game starter, an instant pacer,
 // and a fresh main window for every test function.
 #pragma once

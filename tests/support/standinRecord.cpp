@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stand-in records, scratch folders and environment variables for the launch and window tests.
 #include "standinRecord.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the stand-in game recorded about its starts, and scratch folders and variables for tests.
 #pragma once
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the Orbitron Launcher's pictures into resources/pictures/.
 
 Every picture is painted here from plain shapes: most are drawn at several times

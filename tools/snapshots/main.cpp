@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the launcher's windows to PNG files, one per panel plus the picker and the about
 // window, for looking at the layout and for the documentation. Usage: klem-snapshots FOLDER
 #include "Dialogs.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stand-in game "klemwin": prints the words it received and its working folder; or, when the
 // environment variable KLEMWIN_RECORD names a file (tests, benchmarks), appends one record of them
 // to that file instead.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wine-start.exe: starts a Windows game under Wine with exactly the command line the launcher
 // composed. Wine builds the command line of a program it starts from its words and puts the
 // program's full path first; started by Wine itself, this program hands the launcher's line to
