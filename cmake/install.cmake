@@ -11,7 +11,7 @@
 # Packages are built from a Release configuration (scripts/package):
 #   orbitron-launcher_VERSION_ARCH.deb          Debian package, files under /usr
 #   orbitron-launcher-VERSION-SYSTEM.tar.gz     portable archive, bin/ and share/ in one folder
-#   orbitron-launcher-VERSION-windows-x64.zip   Windows: KLEMNet.exe with its DLLs and plugins
+#   orbitron-launcher-VERSION-windows-x64.zip   Windows: KLEMNet.exe and its licence texts
 include(GNUInstallDirs)
 
 set(KLEM_APP_ID org.orbitron.KLEMNet)
@@ -25,9 +25,11 @@ set(KLEM_DIRECTORY_PERMISSIONS
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${KLEM_DIRECTORY_PERMISSIONS})
 
 if(WIN32)
-    # One flat folder that unpacks into the game's folder, beside klemwin.exe.
+    # One flat folder that unpacks into the game's folder, beside klemwin.exe: the program, and
+    # the licence texts in a folder whose name no game's file has.
     install(TARGETS KLEMNet RUNTIME DESTINATION .)
-    include(${CMAKE_CURRENT_LIST_DIR}/windows.cmake)
+    install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION KLEMNet-licences RENAME GPL-3.0.txt)
+    install(FILES ${KLEM_PACKAGING_DIR}/windows/THIRD-PARTY-NOTICES.txt DESTINATION KLEMNet-licences)
 else()
     install(TARGETS KLEMNet
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
@@ -51,7 +53,9 @@ if(UNIX AND NOT APPLE)
     endforeach()
     install(FILES ${KLEM_PACKAGING_DIR}/${KLEM_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
-    install(FILES ${KLEM_PACKAGING_DIR}/copyright DESTINATION ${KLEM_INSTALL_DOCDIR})
+    # The copyright names the licences of everything shipped; the GPL's own text is beside it,
+    # since the portable archive goes to systems that keep no copy of it.
+    install(FILES ${KLEM_PACKAGING_DIR}/copyright ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${KLEM_INSTALL_DOCDIR})
     install(FILES ${KLEM_PACKAGING_DIR}/lintian-overrides
             DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
             RENAME ${KLEM_PACKAGE_NAME})
