@@ -39,8 +39,10 @@ endif()
 if(UNIX AND NOT APPLE)
     # With it the launcher starts a Windows game through Wine (found from bin/ as
     # ../libexec/orbitron-launcher/wine-start.exe). Wine needs no permission to execute it.
-    install(FILES ${CMAKE_BINARY_DIR}/wine-start.exe
-            DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/${KLEM_PACKAGE_NAME})
+    if(TARGET wine_start) # built unless KLEM_WINDOWS_HELPERS leaves it out; packages require it
+        install(FILES ${CMAKE_BINARY_DIR}/wine-start.exe
+                DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/${KLEM_PACKAGE_NAME})
+    endif()
 
     set(KLEM_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/${KLEM_PACKAGE_NAME})
 
@@ -62,14 +64,20 @@ if(UNIX AND NOT APPLE)
 
     # Manual page and changelog are shipped compressed as Debian wants them: gzip's best
     # compression and no file name or time stamp in the header, so every build gives the same bytes.
+    # The manual page names the project's version.
     find_program(KLEM_GZIP gzip REQUIRED)
+    configure_file(${KLEM_PACKAGING_DIR}/KLEMNet.6.in ${CMAKE_CURRENT_BINARY_DIR}/packaging/KLEMNet.6.page @ONLY)
     set(klem_compressed)
     foreach(name KLEMNet.6 changelog)
         set(out ${CMAKE_CURRENT_BINARY_DIR}/packaging/${name})
+        set(source ${KLEM_PACKAGING_DIR}/${name})
+        if(name STREQUAL "KLEMNet.6")
+            set(source ${out}.page)
+        endif()
         add_custom_command(OUTPUT ${out}.gz
-            COMMAND ${CMAKE_COMMAND} -E copy ${KLEM_PACKAGING_DIR}/${name} ${out}
+            COMMAND ${CMAKE_COMMAND} -E copy ${source} ${out}
             COMMAND ${KLEM_GZIP} -9nf ${out}
-            DEPENDS ${KLEM_PACKAGING_DIR}/${name}
+            DEPENDS ${source}
             COMMENT "Compressing ${name}"
             VERBATIM)
         list(APPEND klem_compressed ${out}.gz)

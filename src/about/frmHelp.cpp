@@ -37,7 +37,7 @@ frmHelp::frmHelp(QWidget* parent)
     title.setPixelSize(13); // 9.75 pt
     title.setUnderline(true);
     Label1->setFont(title);
-    Label2 = line(this, "Label2", QStringLiteral("Version 2.4.1"), {120, 480, 2295, 255});
+    Label2 = line(this, "Label2", QStringLiteral("Version " KLEM_VERSION), {120, 480, 2295, 255});
     Label5 = line(this, "Label5", QStringLiteral("January 2, 2004"), {120, 720, 2415, 255});
     Label3 = line(this, "Label3", tr("Launcher code and design: the Orbitron team"), {120, 1080, 3735, 255});
     Label4 =

@@ -106,7 +106,7 @@ QLabel* picture(const QString& file) {
 
 void MainForm::buildLayout() {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Orbitron Launcher v. 2.4.1"));
+    setWindowTitle(QStringLiteral("Orbitron Launcher v. " KLEM_VERSION));
     setWindowIcon(ui::programIcon());
     setFixedSize(ui::toPixels(6210), ui::toPixels(5850));
     setMouseTracking(true);
