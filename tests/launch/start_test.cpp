@@ -250,7 +250,7 @@ TEST_F(Start, theLongestLineArrivesWholeAndNoBatchFileStarts) {
 }
 #endif
 
-#ifndef _WIN32
+#ifdef KLEM_WINDOWS_STANDIN_PATH
 // Without Wine, or without wine-start.exe, nothing starts, and the message says why.
 TEST_F(Start, aWindowsGameWithoutWineDoesNotStartAndTheErrorSaysWhy) {
     useWindowsGame();
