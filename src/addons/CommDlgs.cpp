@@ -14,7 +14,11 @@ QString ShowFileDialog(ui::Dialogs& dialogs, QWidget* owner, const QString& titl
 }
 
 QString bareFileName(const QString& path) {
+#ifdef Q_OS_WIN
     const int separator = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+#else
+    const int separator = path.lastIndexOf(QLatin1Char('/'));
+#endif
     return path.mid(separator + 1);
 }
 

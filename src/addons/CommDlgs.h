@@ -20,7 +20,8 @@ QString ShowFileDialog(ui::Dialogs& dialogs, QWidget* owner, const QString& titl
                        const QStringList& filters, const QString& initialFolder,
                        const QString& defaultExtension);
 
-// The file name after the last folder separator ("\" or "/"); the whole text when it has none.
+// The file name after the last folder separator ("/", and on Windows "\" as well); the whole
+// text when it has none. Elsewhere a backslash is a character of the name like any other.
 QString bareFileName(const QString& path);
 
 } // namespace CommDlgs

@@ -4,6 +4,7 @@
 #include "MainForm.h"
 
 #include "ButtonLabel.h"
+#include "InputLock.h"
 #include "frmColor.h"
 #include "frmHelp.h"
 #include "mouse.h"
@@ -39,20 +40,20 @@ MainForm::~MainForm() {
 }
 
 void MainForm::Form_Load() {
-    // 1. The panel grid: panel k in column k mod 2 and row k div 2; only panel 0 is in view.
+    // The panel grid: panel k in column k mod 2 and row k div 2; only panel 0 is in view.
     for (int k = 0; k < 4; ++k) {
         ui::moveTwips(GamePanel[k], 120 + 3840 * (k % 2), 4560 * (k / 2));
     }
-    // 2. The multiplayer options wait below the Game panel's bottom edge.
+    // The multiplayer options wait below the Game panel's bottom edge.
     ui::moveTwips(ngOpt[1], ui::twipsLeft(ngOpt[1]), 4560);
-    // 3, 4. First list selections.
+    // First list selections.
     lstSound->setCurrentIndex(1);
     lstTeamBattle->setCurrentIndex(0);
-    // 5. Skin names of the three characters.
+    // Skin names of the three characters.
     Skins = {QStringLiteral("COMET"), QStringLiteral("WHIRL"), QStringLiteral("ROCKCLAW")};
-    // 6. No menu entry is remembered as hovered.
+    // No menu entry is remembered as hovered.
     lblMainMenu_MouseMove(-1, 0, 0, 0, 0);
-    // 7 to 9. Game type "Deathmatch", preferred team "None", saved-game slot "0".
+    // Game type "Deathmatch", preferred team "None", saved-game slot "0".
     Combo1->setCurrentIndex(1);
     Combo2->setCurrentIndex(0);
     Combo3->setCurrentIndex(0);
@@ -115,28 +116,28 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void MainForm::connectHandlers() {
     for (int k = 0; k < 4; ++k) {
-        connect(lblMainMenu[k], &ui::ClickLabel::clicked, this, [this, k] { lblMainMenu_Click(k); });
+        ui::onPress(lblMainMenu[k], &ui::ClickLabel::clicked, this, [this, k] { lblMainMenu_Click(k); });
         connect(lblMainMenu[k], &ui::ClickLabel::mouseMoved, this,
                 [this, k] { lblMainMenu_MouseMove(k, 0, 0, 0, 0); });
     }
     for (int k = 0; k < 2; ++k) {
-        connect(spGameOpt[k], &ui::ClickLabel::clicked, this, [this, k] { spGameOpt_Click(k); });
+        ui::onPress(spGameOpt[k], &ui::ClickLabel::clicked, this, [this, k] { spGameOpt_Click(k); });
         connect(spGameOpt[k], &ui::ClickLabel::mouseMoved, this,
                 [this, k] { spGameOpt_MouseMove(k, 0, 0, 0, 0); });
         ui::onClick(frmMulti[k], [this, k] { frmMulti_Click(k); });
         ui::onMouseMove(frmMulti[k], [this, k] { frmMulti_MouseMove(k, 0, 0, 0, 0); });
-        connect(Command3[k], &QToolButton::clicked, this, [this, k] { Command3_Click(k); });
+        ui::onPress(Command3[k], &QToolButton::clicked, this, [this, k] { Command3_Click(k); });
     }
-    connect(lblIPMan, &ui::ClickLabel::clicked, this, &MainForm::lblIPMan_Click);
-    connect(lblColor, &ui::ClickLabel::clicked, this, &MainForm::lblColor_Click);
-    connect(Command1, &QToolButton::clicked, this, &MainForm::Command1_Click);
+    ui::onPress(lblIPMan, &ui::ClickLabel::clicked, this, [this] { lblIPMan_Click(); });
+    ui::onPress(lblColor, &ui::ClickLabel::clicked, this, [this] { lblColor_Click(); });
+    ui::onPress(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
     txtMaxPlayers->installEventFilter(this);
     lstWADFiles->viewport()->setAcceptDrops(true);
     lstWADFiles->viewport()->installEventFilter(this);
-    connect(Command9, &QPushButton::clicked, this, &MainForm::Command9_Click);
-    connect(Command10, &QPushButton::clicked, this, &MainForm::Command10_Click);
-    connect(lblHelp, &ui::ClickLabel::clicked, this, &MainForm::lblHelp_Click);
-    connect(Image1, &ui::ClickLabel::clicked, this, &MainForm::Image1_Click);
+    ui::onPress(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
+    ui::onPress(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
+    ui::onPress(lblHelp, &ui::ClickLabel::clicked, this, [this] { lblHelp_Click(); });
+    ui::onPress(Image1, &ui::ClickLabel::clicked, this, [this] { Image1_Click(); });
     connectDescriptions();
 
     runMenu = new QMenu(this);

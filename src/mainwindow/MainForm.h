@@ -215,9 +215,10 @@ public:
     void Command1_Click();
     void LaunchGame(const QString& ExtraParams = QString());
     launch::LaunchOptions launchOptions() const;
-    // The line a click on RUN! would start now, or none (after saying why) when max players is no
-    // number.
-    std::optional<launch::LaunchCommand> composeFromControls(const QString& ExtraParams);
+    // The line a click on RUN! would start now, or none when max players is no number: then a
+    // message says why the game was not started, or nothing was copied.
+    enum class Purpose { Run, Copy };
+    std::optional<launch::LaunchCommand> composeFromControls(const QString& ExtraParams, Purpose purpose);
     // RUN!'s context menu: puts that line on the clipboard.
     void copyCommandLine();
     void txtMaxPlayers_KeyPress(int KeyAscii);

@@ -101,23 +101,26 @@ void MainForm::Command1_Click() {
     LaunchGame();
 }
 
-std::optional<launch::LaunchCommand> MainForm::composeFromControls(const QString& ExtraParams) {
+std::optional<launch::LaunchCommand> MainForm::composeFromControls(const QString& ExtraParams,
+                                                                   Purpose purpose) {
     auto composition = launch::composeLaunch(launchOptions(), text(ExtraParams));
     if (const auto* invalid = std::get_if<launch::MaxPlayersInvalid>(&composition)) {
+        const bool run = purpose == Purpose::Run;
         platform.dialogs.message(
-            this,
-            {tr("Cannot start the game"),
-             tr("The game was not started: \"Max Players:\" holds \"%1\", which is not a whole number.\n\n"
-                "Type a number there (Game panel, Multiplayer, Host) and press RUN! again.")
-                 .arg(QString::fromStdString(invalid->text)),
-             ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, ui::MessageAnswer::Ok});
+            this, {run ? tr("Cannot start the game") : tr("Cannot copy the command line"),
+                   tr("%1: \"Max Players:\" holds \"%2\", which is not a whole number.\n\n"
+                      "Type a number there (Game panel, Multiplayer, Host) and %3.")
+                       .arg(run ? tr("The game was not started") : tr("Nothing was copied"),
+                            QString::fromStdString(invalid->text),
+                            run ? tr("press RUN! again") : tr("copy the command line again")),
+                   ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, ui::MessageAnswer::Ok});
         return std::nullopt;
     }
     return std::get<launch::LaunchCommand>(std::move(composition));
 }
 
 void MainForm::LaunchGame(const QString& ExtraParams) {
-    const auto command = composeFromControls(ExtraParams);
+    const auto command = composeFromControls(ExtraParams, Purpose::Run);
     if (!command) {
         return;
     }
@@ -130,7 +133,7 @@ void MainForm::LaunchGame(const QString& ExtraParams) {
 }
 
 void MainForm::copyCommandLine() {
-    if (const auto command = composeFromControls({})) {
+    if (const auto command = composeFromControls({}, Purpose::Copy)) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(command->line));
     }
 }

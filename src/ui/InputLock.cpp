@@ -45,6 +45,15 @@ bool InputLock::isLocked(const QWidget* container) {
     return container->property(lockCount).toInt() > 0;
 }
 
+bool InputLock::holds(const QWidget* widget) {
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        if (isLocked(widget)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool InputLock::eventFilter(QObject* watched, QEvent* event) {
     if (container && isInput(event->type()) && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);

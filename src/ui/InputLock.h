@@ -7,6 +7,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
 namespace ui {
 
 // While it exists, no click, key or wheel reaches the container or anything inside it, and no
@@ -21,6 +24,8 @@ public:
 
     // Whether input to the container is blocked by any lock right now.
     static bool isLocked(const QWidget* container);
+    // Whether a lock holds `widget`: one on the widget itself or on a container of it.
+    static bool holds(const QWidget* widget);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,5 +33,17 @@ protected:
 private:
     QPointer<QWidget> container;
 };
+
+// Connects a control's press (its `clicked` signal) to `handler`, which does not run while a lock
+// holds the control. The lock swallows the mouse and the keyboard; a press that comes another way
+// (a screen reader's press action, click() from code) is ignored here, so every way counts alike.
+template <class Control, class Signal>
+void onPress(Control* control, Signal clicked, QObject* context, std::function<void()> handler) {
+    QObject::connect(control, clicked, context, [control, handler = std::move(handler)] {
+        if (!InputLock::holds(control)) {
+            handler();
+        }
+    });
+}
 
 } // namespace ui
