@@ -330,7 +330,8 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    // The stand-in game prints what it received; keep that out of the table.
+    // Keep anything a started program prints (a stand-in without a record file prints what it
+    // received) out of the table.
     std::fflush(stdout);
     const int table = dup(STDOUT_FILENO);
     if (const int quiet = open("/dev/null", O_WRONLY); quiet >= 0) {

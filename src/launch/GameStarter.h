@@ -27,8 +27,9 @@ public:
 // looked up beside the launcher, in the current folder and on the search path; the game
 // inherits the launcher's working folder and environment.
 // - POSIX: the program is started directly with the words as its argv, never through a shell,
-//   in a process group of its own; it is reaped when it exits, so no zombie remains. The window
-//   style has no effect there.
+//   in a process group of its own; it is reaped when it exits, so no zombie remains. A Windows
+//   game starts through Wine and wine-start.exe, which pass the window style on as the
+//   show-window hint; a native game gets none.
 // - Windows: CreateProcessW with the line itself (as wide text) and the window style as the
 //   show-window hint.
 class ProcessStarter final : public GameStarter {

@@ -11,7 +11,7 @@
 namespace launch {
 
 // How the game's first window is shown. The numbers are the show-window hints of the Windows
-// process start; on POSIX systems the hint has no effect.
+// process start; on POSIX systems a Windows game gets the hint through Wine, a native game none.
 enum class WindowStyle : int {
     Normal = 1,    // normal window with focus
     Minimized = 2, // minimised window with focus (saved-game launches)

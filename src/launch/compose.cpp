@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's command line, built left to right in the order the game documents its options.
+// The game's command line, built left to right: the program; sound; the input switches; the
+// add-on files; the demo; display and time display; a saved game; skin and colour; joining, or
+// hosting with its rules; the player name in multiplayer; last the manual parameters.
 #include "compose.h"
 
 #include "wholeNumber.h"

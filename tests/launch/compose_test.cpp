@@ -33,7 +33,8 @@ TEST_P(Compose, givesTheExactLine) {
               options.chkLoad == 1 ? launch::WindowStyle::Minimized : launch::WindowStyle::Normal);
 }
 
-// The worked examples the game's documentation gives, then the rules of the line.
+// Whole lines for typical set-ups (start-up, single player with every option, hosting, joining,
+// a saved game), then the rules of the line one by one.
 INSTANTIATE_TEST_SUITE_P(
     Lines, Compose,
     testing::Values(
