@@ -66,14 +66,12 @@ if(UNIX AND NOT APPLE)
     # compression and no file name or time stamp in the header, so every build gives the same bytes.
     # The manual page names the project's version.
     find_program(KLEM_GZIP gzip REQUIRED)
-    configure_file(${KLEM_PACKAGING_DIR}/KLEMNet.6.in ${CMAKE_CURRENT_BINARY_DIR}/packaging/KLEMNet.6.page @ONLY)
+    set(manual ${CMAKE_CURRENT_BINARY_DIR}/packaging/configured/KLEMNet.6)
+    configure_file(${KLEM_PACKAGING_DIR}/KLEMNet.6.in ${manual} @ONLY)
     set(klem_compressed)
-    foreach(name KLEMNet.6 changelog)
+    foreach(source ${manual} ${KLEM_PACKAGING_DIR}/changelog)
+        get_filename_component(name ${source} NAME)
         set(out ${CMAKE_CURRENT_BINARY_DIR}/packaging/${name})
-        set(source ${KLEM_PACKAGING_DIR}/${name})
-        if(name STREQUAL "KLEMNet.6")
-            set(source ${out}.page)
-        endif()
         add_custom_command(OUTPUT ${out}.gz
             COMMAND ${CMAKE_COMMAND} -E copy ${source} ${out}
             COMMAND ${KLEM_GZIP} -9nf ${out}

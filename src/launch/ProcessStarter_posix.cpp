@@ -45,23 +45,16 @@ public:
             }
         }).detach();
     }
-    // Without a started game the thread ends at once.
-    ~Reaper() {
-        if (!collecting) {
-            handed.set_value(0);
-        }
-    }
+    // Hands the thread its game; without one (no game started) the thread ends at once.
+    ~Reaper() { handed.set_value(game); }
     Reaper(const Reaper&) = delete;
     Reaper& operator=(const Reaper&) = delete;
 
-    void collect(pid_t game) {
-        handed.set_value(game);
-        collecting = true;
-    }
+    void collect(pid_t started) { game = started; }
 
 private:
     std::promise<pid_t> handed;
-    bool collecting = false;
+    pid_t game = 0;
 };
 
 class SpawnAttributes {
