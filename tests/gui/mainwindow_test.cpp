@@ -473,9 +473,7 @@ private slots:
         QVERIFY(!form->colorPicker);
         click(form->spGameOpt[1]);
         // From here on the field is also pressed during every slide, which ignores it.
-        pacer.afterMoves = [&] {
-            press(form->lblColor);
-        };
+        pacer.afterMoves = std::bind(press, form->lblColor);
         click(form->Command3[0]); // the portrait slides even at the first character
         QVERIFY(!form->colorPicker);
         click(form->lblColor);
