@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace launch {
@@ -19,8 +20,6 @@ enum class WindowStyle : int {
 
 // The skin names of the three characters, indexed by character number.
 using SkinTable = std::array<std::string, 3>;
-
-SkinTable defaultSkins();
 
 // The launch options, named after the controls and fields of the main window that hold them.
 // Check boxes hold their value (0 unchecked, 1 checked; only 1 counts as checked), option buttons
@@ -55,7 +54,7 @@ struct LaunchOptions {
     // Game panel: saved game, character, colour, play mode
     int chkLoad = 0;
     int Combo3 = 0;
-    SkinTable Skins = defaultSkins();
+    SkinTable Skins = {"COMET", "WHIRL", "ROCKCLAW"};
     std::uint8_t CharIndex = 0;
     std::string lblColor2 = "7";
     std::string txtGameType = "Single";
@@ -83,6 +82,20 @@ struct LaunchOptions {
     std::string txtPassword;
     int chkTeamBattle = 0;
     int lstTeamBattle = 0;
+
+    // Every field, for comparing whole values.
+    auto fields() const {
+        return std::tie(chkEXE, txtEXE, lstSound, chkJoystick, chkAnalog, chkSplitScreen, chkDemo,
+                        optDemoRecord, optDemoPlay, txtDemo, chkOpenGL, chkManualRes, txtWidth, txtHeight,
+                        chkWindowed, chkHighTime, txtManualOps, lstWADFiles, txtUserSkin, chkLoad, Combo3,
+                        Skins, CharIndex, lblColor2, txtGameType, txtPlayerName, HostAddress, check2, Check3,
+                        txtMaxPlayers, txtMultiMap, Combo1, txtTimelimit, chkNoSpecRings, chkSuddenDeath,
+                        chkAutoCTF, chkForceSkin, chkNoAdvance, chkNoAdvertise, chkPassword, txtPassword,
+                        chkTeamBattle, lstTeamBattle);
+    }
+    friend bool operator==(const LaunchOptions& a, const LaunchOptions& b) {
+        return a.fields() == b.fields();
+    }
 };
 
 } // namespace launch

@@ -6,10 +6,6 @@
 namespace launch {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 void skipBlanks(std::string_view line, std::size_t& i) {
     while (i < line.size() && isBlank(line[i])) {
         ++i;

@@ -9,6 +9,12 @@
 
 namespace launch {
 
+// A blank: the space or the tab, the characters that separate words on a command line and that
+// typed numbers may carry around them.
+constexpr bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 // Splits a command line the way Windows programs read theirs, so one line gives the same words
 // to the game on every system:
 // - blanks and tabs separate words; runs of them, and blanks at either end, make no empty words;

@@ -8,6 +8,8 @@
 #include "wholeNumber.h"
 
 #include <array>
+#include <charconv>
+#include <iterator>
 #include <utility>
 
 namespace launch {
@@ -36,10 +38,9 @@ constexpr std::pair<int LaunchOptions::*, std::string_view> hostRules[] = {
     {&LaunchOptions::chkNoAdvance, " -noadvance"},     {&LaunchOptions::chkNoAdvertise, " -noadvertise"},
 };
 
+// The line, built by appending text and whole numbers.
 class LineBuilder {
 public:
-    explicit LineBuilder(std::size_t expected) { line.reserve(expected); }
-
     LineBuilder& operator<<(std::string_view text) {
         line.append(text);
         return *this;
@@ -47,49 +48,22 @@ public:
     LineBuilder& operator<<(long number) {
         // Plain decimal with a minus sign when negative: no leading zeros or blanks.
         char digits[24];
-        char* end = digits + sizeof digits;
-        char* p = end;
-        const auto bits = static_cast<unsigned long>(number);
-        unsigned long magnitude = number < 0 ? 0UL - bits : bits;
-        do {
-            *--p = static_cast<char>('0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude != 0);
-        if (number < 0) {
-            *--p = '-';
-        }
-        line.append(p, end);
+        const auto end = std::to_chars(std::begin(digits), std::end(digits), number).ptr;
+        line.append(digits, end);
         return *this;
     }
 
     std::string line;
 };
 
-// A generous guess of the finished length, so the line is built without reallocating.
-std::size_t expectedLength(const LaunchOptions& o, std::string_view extraParams) {
-    std::size_t n = 256 + o.txtEXE.size() + o.txtDemo.size() + o.txtWidth.size() + o.txtHeight.size() +
-                    o.txtUserSkin.size() + o.lblColor2.size() + o.HostAddress.size() +
-                    o.txtMaxPlayers.size() + o.txtMultiMap.size() + o.txtPassword.size() +
-                    o.txtTimelimit.size() + o.txtPlayerName.size() + o.txtManualOps.size() +
-                    extraParams.size();
-    for (const auto& file : o.lstWADFiles) {
-        n += file.size() + 1;
-    }
-    return n;
-}
-
 } // namespace
-
-SkinTable defaultSkins() {
-    return {"COMET", "WHIRL", "ROCKCLAW"};
-}
 
 std::string_view executableName(const LaunchOptions& options) {
     return checked(options.chkEXE) ? std::string_view(options.txtEXE) : std::string_view("klemwin");
 }
 
 Composition composeLaunch(const LaunchOptions& o, std::string_view extraParams) {
-    LineBuilder out(expectedLength(o, extraParams));
+    LineBuilder out;
     out << executableName(o);
 
     if (o.lstSound >= 0 && o.lstSound < static_cast<int>(soundFragments.size())) {

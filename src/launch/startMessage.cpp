@@ -3,10 +3,12 @@
 // Error texts for the game start: short, saying what was looked for, where, and what to do.
 #include "startMessage.h"
 
+#include "commandLine.h"
+
 namespace launch {
 
 std::string programNameOf(const std::string& line, const std::string& firstWord) {
-    return line.empty() || line.front() == ' ' || line.front() == '\t' ? std::string() : firstWord;
+    return line.empty() || isBlank(line.front()) ? std::string() : firstWord;
 }
 
 std::string notFoundMessage(const std::string& name, const LookupResult& lookup) {

@@ -4,14 +4,13 @@
 // can tip a half one way or the other.
 #include "wholeNumber.h"
 
+#include "commandLine.h"
+
 #include <limits>
 
 namespace launch {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
