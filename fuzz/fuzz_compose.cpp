@@ -8,7 +8,8 @@
 //   launch has a max-players text that is no 16-bit whole number;
 // - the line splits into words without fault, a plain program name comes back as the first word,
 //   and a saved-game line without quotes ends in the words "-loadgame" and the slot.
-// Input: the options in the order of LaunchOptions, then the extra parameters (see ByteReader.h).
+// Input: changes to the start-up options, each a field number and the field's new value (see
+// ByteReader.h and the field list below), until the input ends.
 #include "ByteReader.h"
 #include "commandLine.h"
 #include "compose.h"
@@ -38,60 +39,39 @@ bool endsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-launch::LaunchOptions readOptions(fuzz::ByteReader& in) {
-    launch::LaunchOptions o;
-    in.read(o.chkEXE);
-    in.read(o.txtEXE);
-    in.read(o.lstSound);
-    in.read(o.chkJoystick);
-    in.read(o.chkAnalog);
-    in.read(o.chkSplitScreen);
-    in.read(o.chkDemo);
-    in.read(o.optDemoRecord);
-    in.read(o.optDemoPlay);
-    in.read(o.txtDemo);
-    in.read(o.chkOpenGL);
-    in.read(o.chkManualRes);
-    in.read(o.txtWidth);
-    in.read(o.txtHeight);
-    in.read(o.chkWindowed);
-    in.read(o.chkHighTime);
-    in.read(o.txtManualOps);
-    in.read(o.lstWADFiles);
-    in.read(o.txtUserSkin);
-    in.read(o.chkLoad);
-    in.read(o.Combo3);
-    in.read(o.CharIndex);
-    in.read(o.lblColor2);
-    in.read(o.txtGameType);
-    in.read(o.txtPlayerName);
-    in.read(o.HostAddress);
-    in.read(o.check2);
-    in.read(o.Check3);
-    in.read(o.txtMaxPlayers);
-    in.read(o.txtMultiMap);
-    in.read(o.Combo1);
-    in.read(o.txtTimelimit);
-    in.read(o.chkNoSpecRings);
-    in.read(o.chkSuddenDeath);
-    in.read(o.chkAutoCTF);
-    in.read(o.chkForceSkin);
-    in.read(o.chkNoAdvance);
-    in.read(o.chkNoAdvertise);
-    in.read(o.chkPassword);
-    in.read(o.txtPassword);
-    in.read(o.chkTeamBattle);
-    in.read(o.lstTeamBattle);
-    return o;
+// Reads field number k (counted modulo the fields, the extra parameters last) from the input.
+template <auto... Fields>
+void readField(std::size_t k, fuzz::ByteReader& in, launch::LaunchOptions& o, std::string& extraParams) {
+    std::size_t i = 0;
+    k %= sizeof...(Fields) + 1;
+    ((i++ == k ? in.read(o.*Fields) : void()), ...);
+    if (k == sizeof...(Fields)) {
+        in.read(extraParams);
+    }
 }
+
+using O = launch::LaunchOptions;
+constexpr auto readOption =
+    readField<&O::chkEXE, &O::txtEXE, &O::lstSound, &O::chkJoystick, &O::chkAnalog, &O::chkSplitScreen,
+              &O::chkDemo, &O::optDemoRecord, &O::optDemoPlay, &O::txtDemo, &O::chkOpenGL, &O::chkManualRes,
+              &O::txtWidth, &O::txtHeight, &O::chkWindowed, &O::chkHighTime, &O::txtManualOps,
+              &O::lstWADFiles, &O::txtUserSkin, &O::chkLoad, &O::Combo3, &O::CharIndex, &O::lblColor2,
+              &O::txtGameType, &O::txtPlayerName, &O::HostAddress, &O::check2, &O::Check3, &O::txtMaxPlayers,
+              &O::txtMultiMap, &O::Combo1, &O::txtTimelimit, &O::chkNoSpecRings, &O::chkSuddenDeath,
+              &O::chkAutoCTF, &O::chkForceSkin, &O::chkNoAdvance, &O::chkNoAdvertise, &O::chkPassword,
+              &O::txtPassword, &O::chkTeamBattle, &O::lstTeamBattle>;
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::ByteReader in(data, size);
-    const launch::LaunchOptions o = readOptions(in);
+    launch::LaunchOptions o;
     std::string extraParams;
-    in.read(extraParams);
+    while (!in.atEnd()) {
+        std::uint8_t field = 0;
+        in.read(field);
+        readOption(field, in, o, extraParams);
+    }
 
     const auto composition = launch::composeLaunch(o, extraParams);
 

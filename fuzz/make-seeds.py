@@ -37,34 +37,31 @@ def texts(values):
     return bytes([len(values)]) + b"".join(text(v) for v in values)
 
 
-# The fields of LaunchOptions in the order fuzz_compose reads them, with their start-up values.
-START_UP = [
-    ("chkEXE", number, 0), ("txtEXE", text, "klemwin"),
-    ("lstSound", number, 1), ("chkJoystick", number, 0), ("chkAnalog", number, 0),
-    ("chkSplitScreen", number, 0), ("chkDemo", number, 0), ("optDemoRecord", flag, False),
-    ("optDemoPlay", flag, False), ("txtDemo", text, ""), ("chkOpenGL", number, 0),
-    ("chkManualRes", number, 0), ("txtWidth", text, "1024"), ("txtHeight", text, "768"),
-    ("chkWindowed", number, 0), ("chkHighTime", number, 0), ("txtManualOps", text, ""),
-    ("lstWADFiles", texts, []), ("txtUserSkin", text, ""),
-    ("chkLoad", number, 0), ("Combo3", number, 0), ("CharIndex", lambda v: bytes([v]), 0),
-    ("lblColor2", text, "7"), ("txtGameType", text, "Single"), ("txtPlayerName", text, "Comet"),
-    ("HostAddress", text, ""), ("check2", number, 0), ("Check3", number, 0),
-    ("txtMaxPlayers", text, "2"), ("txtMultiMap", text, "90"), ("Combo1", number, 1),
-    ("txtTimelimit", text, "5"),
-    ("chkNoSpecRings", number, 0), ("chkSuddenDeath", number, 0), ("chkAutoCTF", number, 0),
-    ("chkForceSkin", number, 0), ("chkNoAdvance", number, 0), ("chkNoAdvertise", number, 1),
-    ("chkPassword", number, 0), ("txtPassword", text, ""), ("chkTeamBattle", number, 0),
-    ("lstTeamBattle", number, 0),
+# The fields of LaunchOptions as fuzz_compose numbers them, then the extra parameters.
+FIELDS = [
+    ("chkEXE", number), ("txtEXE", text), ("lstSound", number), ("chkJoystick", number),
+    ("chkAnalog", number), ("chkSplitScreen", number), ("chkDemo", number), ("optDemoRecord", flag),
+    ("optDemoPlay", flag), ("txtDemo", text), ("chkOpenGL", number), ("chkManualRes", number),
+    ("txtWidth", text), ("txtHeight", text), ("chkWindowed", number), ("chkHighTime", number),
+    ("txtManualOps", text), ("lstWADFiles", texts), ("txtUserSkin", text), ("chkLoad", number),
+    ("Combo3", number), ("CharIndex", lambda v: bytes([v])), ("lblColor2", text), ("txtGameType", text),
+    ("txtPlayerName", text), ("HostAddress", text), ("check2", number), ("Check3", number),
+    ("txtMaxPlayers", text), ("txtMultiMap", text), ("Combo1", number), ("txtTimelimit", text),
+    ("chkNoSpecRings", number), ("chkSuddenDeath", number), ("chkAutoCTF", number),
+    ("chkForceSkin", number), ("chkNoAdvance", number), ("chkNoAdvertise", number),
+    ("chkPassword", number), ("txtPassword", text), ("chkTeamBattle", number),
+    ("lstTeamBattle", number), ("extra", text),
 ]
-FIELDS = {name for name, _, _ in START_UP}
+INDEX = {name: (k, encode) for k, (name, encode) in enumerate(FIELDS)}
 
 
-def options(extra="", **changes):
-    """The start-up options with some fields changed, then the extra parameters."""
-    unknown = set(changes) - FIELDS
-    assert not unknown, unknown
-    encoded = b"".join(encode(changes.get(name, default)) for name, encode, default in START_UP)
-    return encoded + text(extra)
+def options(**changes):
+    """The start-up options with some fields (and the extra parameters) changed."""
+    encoded = b""
+    for name, value in changes.items():
+        k, encode = INDEX[name]
+        encoded += bytes([k]) + encode(value)
+    return encoded
 
 
 COMPOSE = {
@@ -92,7 +89,7 @@ COMPOSE = {
         txtPlayerName=b"K\xc3\xb6met\x00\t\n\r\x1b\xff", txtUserSkin=b"\x00", lblColor2=b"\xfe",
         txtGameType="Join", HostAddress=b"host\x00name", extra=b"\x7f\x80"),
     "long-manual-parameters": options(txtManualOps="-x " * 120, extra=" -y" * 100),
-    "cut-short": options(txtGameType="Host")[:40],
+    "cut-short": options(txtGameType="Host", txtPlayerName="Nova")[:9],
 }
 
 SPLIT = {
