@@ -8,6 +8,7 @@
 // the probes beside this program.
 #include "LauncherProgram.h"
 #include "compose.h"
+#include "guiFixtures.h"
 #include "probe.h"
 #include "standinRecord.h"
 #include "style.h"
@@ -191,6 +192,7 @@ void benchRun(LauncherProgram& launcher, const fs::path& folder, int runs) {
 
     std::vector<double> clickMs, spawnMs, handlerMs;
     std::size_t expected = 0;
+    auto* run = testsupport::control<QAbstractButton>(&launcher.form, "Command1");
     for (int i = 0; i < runs; ++i) {
         long long before = nowNs();
         pid_t pid = 0;
@@ -203,7 +205,7 @@ void benchRun(LauncherProgram& launcher, const fs::path& folder, int runs) {
         }
 
         before = nowNs();
-        launcher.form.Command1->click();
+        run->click();
         const long long returned = nowNs();
         const auto records = testsupport::waitForStandinRecords(record, ++expected);
         if (records.size() == expected) {
@@ -307,14 +309,17 @@ void benchAnimation(const char* name, double minimumMs, int runs, const std::fun
 }
 
 void benchAnimations(LauncherProgram& launcher, int runs) {
-    MainForm& form = launcher.form;
-    benchAnimation("5a. menu slide", 200, runs, [&](int i) { form.lblMainMenu_Click(i % 2 == 0 ? 1 : 0); });
-    if (form.CurPanel != 0) {
-        form.lblMainMenu_Click(0);
-    }
-    benchAnimation("5b. mode switch", 270, runs, [&](int i) { form.spGameOpt_Click(i % 2 == 0 ? 1 : 0); });
+    // Each run clicks the other of two buttons, which starts the animation back or forth.
+    const auto clickOneOf = [&](const char* first, const char* second) {
+        return [&launcher, first, second](int i) {
+            testsupport::clickButton(&launcher.form, i % 2 == 0 ? first : second);
+        };
+    };
+    benchAnimation("5a. menu slide", 200, runs, clickOneOf("lblMainMenu(1)", "lblMainMenu(0)"));
+    testsupport::clickButton(&launcher.form, "lblMainMenu(0)"); // the Game panel
+    benchAnimation("5b. mode switch", 270, runs, clickOneOf("spGameOpt(1)", "spGameOpt(0)"));
     // 48 steps of 10 ms between neighbouring portraits, whichever way.
-    benchAnimation("5c. portrait slide", 480, runs, [&](int i) { form.Command3_Click(i % 2 == 0 ? 1 : 0); });
+    benchAnimation("5c. portrait slide", 480, runs, clickOneOf("Command3(1)", "Command3(0)"));
 }
 
 } // namespace

@@ -54,7 +54,7 @@ frmHelp::frmHelp(QWidget* parent)
     lblClose->setObjectName(QStringLiteral("lblClose"));
     ui::setTwipsGeometry(lblClose, {2760, 1800, 1215, 255});
     lblClose->setToolTip(QStringLiteral("Close the about window."));
-    connect(lblClose, &ui::ClickLabel::clicked, this, &frmHelp::lblClose_Click);
+    connect(lblClose, &ui::ButtonLabel::clicked, this, &frmHelp::lblClose_Click);
 }
 
 void frmHelp::lblClose_Click() {

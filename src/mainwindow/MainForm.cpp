@@ -5,6 +5,7 @@
 
 #include "ButtonLabel.h"
 #include "InputLock.h"
+#include "LaunchOptions.h"
 #include "frmColor.h"
 #include "frmHelp.h"
 #include "mouse.h"
@@ -46,17 +47,12 @@ void MainForm::Form_Load() {
     }
     // The multiplayer options wait below the Game panel's bottom edge.
     ui::moveTwips(ngOpt[1], ui::twipsLeft(ngOpt[1]), 4560);
-    // First list selections.
-    lstSound->setCurrentIndex(1);
-    lstTeamBattle->setCurrentIndex(0);
-    // Skin names of the three characters.
-    Skins = {QStringLiteral("COMET"), QStringLiteral("WHIRL"), QStringLiteral("ROCKCLAW")};
-    // No menu entry is remembered as hovered.
-    lblMainMenu_MouseMove(-1, 0, 0, 0, 0);
-    // Game type "Deathmatch", preferred team "None", saved-game slot "0".
-    Combo1->setCurrentIndex(1);
+    // Every control and field that reaches the game's line starts at the options' defaults.
+    showOptions(launch::LaunchOptions{});
+    // No menu entry is remembered as hovered; preferred team "None"; nothing described yet.
+    lblMainMenu_MouseMove(-1);
     Combo2->setCurrentIndex(0);
-    Combo3->setCurrentIndex(0);
+    describeNothing();
 }
 
 void MainForm::Form_QueryUnload() {
@@ -116,28 +112,26 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void MainForm::connectHandlers() {
     for (int k = 0; k < 4; ++k) {
-        ui::onPress(lblMainMenu[k], &ui::ClickLabel::clicked, this, [this, k] { lblMainMenu_Click(k); });
-        connect(lblMainMenu[k], &ui::ClickLabel::mouseMoved, this,
-                [this, k] { lblMainMenu_MouseMove(k, 0, 0, 0, 0); });
+        ui::onPress(lblMainMenu[k], this, [this, k] { lblMainMenu_Click(k); });
+        ui::onMouseMove(lblMainMenu[k], [this, k] { lblMainMenu_MouseMove(k); });
     }
     for (int k = 0; k < 2; ++k) {
-        ui::onPress(spGameOpt[k], &ui::ClickLabel::clicked, this, [this, k] { spGameOpt_Click(k); });
-        connect(spGameOpt[k], &ui::ClickLabel::mouseMoved, this,
-                [this, k] { spGameOpt_MouseMove(k, 0, 0, 0, 0); });
+        ui::onPress(spGameOpt[k], this, [this, k] { spGameOpt_Click(k); });
+        ui::onMouseMove(spGameOpt[k], [this, k] { spGameOpt_MouseMove(k); });
         ui::onClick(frmMulti[k], [this, k] { frmMulti_Click(k); });
-        ui::onMouseMove(frmMulti[k], [this, k] { frmMulti_MouseMove(k, 0, 0, 0, 0); });
-        ui::onPress(Command3[k], &QToolButton::clicked, this, [this, k] { Command3_Click(k); });
+        ui::onMouseMove(frmMulti[k], [this, k] { frmMulti_MouseMove(k); });
+        ui::onPress(Command3[k], this, [this, k] { Command3_Click(k); });
     }
-    ui::onPress(lblIPMan, &ui::ClickLabel::clicked, this, [this] { lblIPMan_Click(); });
-    ui::onPress(lblColor, &ui::ClickLabel::clicked, this, [this] { lblColor_Click(); });
-    ui::onPress(Command1, &QToolButton::clicked, this, [this] { Command1_Click(); });
+    ui::onPress(lblIPMan, this, [this] { lblIPMan_Click(); });
+    ui::onPress(lblColor, this, [this] { lblColor_Click(); });
+    ui::onPress(Command1, this, [this] { Command1_Click(); });
     txtMaxPlayers->installEventFilter(this);
     lstWADFiles->viewport()->setAcceptDrops(true);
     lstWADFiles->viewport()->installEventFilter(this);
-    ui::onPress(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
-    ui::onPress(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
-    ui::onPress(lblHelp, &ui::ClickLabel::clicked, this, [this] { lblHelp_Click(); });
-    ui::onPress(Image1, &ui::ClickLabel::clicked, this, [this] { Image1_Click(); });
+    ui::onPress(Command9, this, [this] { Command9_Click(); });
+    ui::onPress(Command10, this, [this] { Command10_Click(); });
+    ui::onPress(lblHelp, this, [this] { lblHelp_Click(); });
+    ui::onPress(Image1, this, [this] { Image1_Click(); });
     connectDescriptions();
 
     runMenu = new QMenu(this);

@@ -37,9 +37,9 @@ struct LaunchCommand;
 
 namespace ui {
 class ButtonLabel;
-class ClickLabel;
 class LineShape;
 class OutlineShape;
+class PictureButton;
 } // namespace ui
 
 // The green background that marks the selected menu entry and play mode (the handlers test it to
@@ -53,12 +53,22 @@ public:
     explicit MainForm(const ui::Platform& platform, QWidget* parent = nullptr);
     ~MainForm() override;
 
+    // Every setting the controls hold now, as RUN! would read them.
+    launch::LaunchOptions launchOptions() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     // --- Menu, description line and window decoration (mainwindow/MainForm_layout.cpp, menu.cpp)
     std::array<ui::ButtonLabel*, 4> lblMainMenu{};
     QLabel* Label2 = nullptr;
     std::array<ui::OutlineShape*, 2> Shape1{};
     ui::ButtonLabel* lblHelp = nullptr;
-    ui::ClickLabel* Image1 = nullptr;
+    ui::PictureButton* Image1 = nullptr;
     QFrame* Picture1 = nullptr;
     ui::LineShape* Line1 = nullptr;
     ui::LineShape* Line2 = nullptr;
@@ -67,10 +77,11 @@ public:
     std::array<QLabel*, 4> imgStashed{};
     std::array<QGroupBox*, 4> GamePanel{};
 
-    // --- Value holders: stored texts the user never sees
-    QString txtGameType = QStringLiteral("Single");
+    // --- Value holders: stored texts the user never sees (the play mode and colour number are
+    // set at start-up with the other launch options)
+    QString txtGameType;
     QString txtMultiType = QStringLiteral("Join");
-    QString lblColor2 = QStringLiteral("7");
+    QString lblColor2;
 
     // --- Game panel (mainwindow/MainForm_layout.cpp; behaviour in player/ and mainwindow/playMode.cpp)
     QLabel* Label1 = nullptr;
@@ -174,15 +185,15 @@ public:
 
     // --- Menu (mainwindow/menu.cpp)
     void lblMainMenu_Click(int Index);
-    void lblMainMenu_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void lblMainMenu_MouseMove(int Index);
     // The picture of menu entry k, read from the program's pictures the first time it is needed.
     QPixmap stashedPicture(int k);
 
     // --- Play mode (mainwindow/playMode.cpp)
     void spGameOpt_Click(int Index);
-    void spGameOpt_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void spGameOpt_MouseMove(int Index);
     void frmMulti_Click(int Index);
-    void frmMulti_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void frmMulti_MouseMove(int Index);
     void lblIPMan_Click();
 
     // --- Character (player/character.cpp)
@@ -193,11 +204,13 @@ public:
     void colorPicked(int number, const QColor& color);
 
     // --- Description line (mainwindow/hover.cpp)
-    void lblHelp_MouseMove(int Button, int Shift, float X, float Y);
-    void Form_MouseMove(int Button, int Shift, float X, float Y);
-    void Label2_MouseMove(int Button, int Shift, float X, float Y);
-    void GamePanel_MouseMove(int Index, int Button, int Shift, float X, float Y);
-    void ngOpt_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void lblHelp_MouseMove();
+    void Form_MouseMove();
+    void Label2_MouseMove();
+    void GamePanel_MouseMove();
+    void ngOpt_MouseMove();
+    // The description line's text when nothing is described.
+    void describeNothing();
 
     // --- Add-on files (addons/addons.cpp)
     void Command9_Click();
@@ -214,7 +227,9 @@ public:
     // --- Run button (mainwindow/launch.cpp)
     void Command1_Click();
     void LaunchGame(const QString& ExtraParams = QString());
-    launch::LaunchOptions launchOptions() const;
+    // Sets the controls and fields that hold launch options to `options`: at start-up, the
+    // defaults of LaunchOptions.
+    void showOptions(const launch::LaunchOptions& options);
     // The line a click on RUN! would start now, or none when max players is no number: then a
     // message says why the game was not started, or nothing was copied.
     enum class Purpose { Run, Copy };
@@ -223,14 +238,15 @@ public:
     void copyCommandLine();
     void txtMaxPlayers_KeyPress(int KeyAscii);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
+    // --- Creation (mainwindow/MainForm_layout.cpp, MainForm.cpp): the window, then one function
+    // for each box and panel.
     void buildLayout();
+    void buildMenu();
+    void buildGamePanel();
+    void buildMultiplayerCards();
+    void buildWadPanel();
+    void buildOptionsPanel();
+    void buildNetworkPanel();
     void connectHandlers();
     void connectDescriptions();
 

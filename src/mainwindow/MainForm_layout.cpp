@@ -29,6 +29,9 @@ namespace {
 // The platform's inactive-border colour, the background of the mode-options frames.
 const QColor inactiveBorder(0xD4, 0xD0, 0xC8);
 
+// The panels' captions, which the menu entries share.
+const char* const panelCaptions[] = {"Game", "WAD Files", "Main Options", "Network Options"};
+
 QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(name).arg(index);
 }
@@ -63,8 +66,8 @@ QLineEdit* textBox(const QString& text, Qt::Alignment alignment = Qt::AlignLeft)
 
 // The 2-character host boxes are only 13 pixels high: a flat one-pixel border leaves room for
 // the text, where the style's sunken frame would hide it.
-QLineEdit* smallNumberBox(const QString& text) {
-    auto* box = textBox(text, Qt::AlignRight);
+QLineEdit* smallNumberBox() {
+    auto* box = textBox({}, Qt::AlignRight);
     box->setMaxLength(2);
     box->setProperty("compactFrame", true);
     return box;
@@ -111,46 +114,23 @@ void MainForm::buildLayout() {
     setFixedSize(ui::toPixels(6210), ui::toPixels(5850));
     setMouseTracking(true);
 
-    // Menu box: outline, title across its top edge, four entries, About below.
-    Shape1[1] = place(new ui::OutlineShape, this, indexed("Shape1", 1), {120, 360, 1935, 1575});
-    Label2 = place(label(QStringLiteral("MAIN MENU"), Qt::AlignCenter), this, QStringLiteral("Label2"),
-                   {480, 240, 1215, 255});
-    Label2->setAutoFillBackground(true); // interrupts the outline behind it
-    const char* menuCaptions[] = {"Game", "WAD Files", "Main Options", "Network Options"};
-    const char* menuTooltips[] = {"Let's Play!", "Like customizations?", "Set options",
-                                  "Set multiplayer options (Host only)"};
-    for (int k = 0; k < 4; ++k) {
-        lblMainMenu[k] = place(new ButtonLabel(menuCaptions[k]), this, indexed("lblMainMenu", k),
-                               {240, 480 + 360 * k, 1695, 255}, menuTooltips[k]);
-    }
-    lblMainMenu[0]->setBackgroundColor(selectionGreen);
-    lblHelp = place(new ButtonLabel(QStringLiteral("About")), this, QStringLiteral("lblHelp"),
-                    {240, 2040, 1695, 255}, QStringLiteral("About KLEMNet.exe"));
-
-    // Only the first menu picture is needed at start; the others are read when first shown.
-    for (int k = 0; k < 4; ++k) {
-        imgStashed[k] = place(new QLabel, this, indexed("imgStashed", k), {0, 0, 1920, 3000});
-        imgStashed[k]->hide();
-    }
-    Image1 = place(new ui::ClickLabel, this, QStringLiteral("Image1"), {120, 2400, 1920, 3000},
-                   QStringLiteral("Don't mess, or you'll get burned!"));
-    Image1->setScaledContents(true);
-    Image1->setAccessibleName(tr("Menu picture"));
-    Image1->setPixmap(stashedPicture(0));
+    buildMenu();
 
     // Viewport with the four panels, joined to the menu box by two connector lines.
     Picture1 = place(new QFrame, this, QStringLiteral("Picture1"), {2160, 120, 3975, 4455});
     Picture1->setFrameStyle(QFrame::NoFrame);
     Line1 = place(new ui::LineShape, this, QStringLiteral("Line1"), {2040, 570, 120, 60});
     Line2 = place(new ui::LineShape, this, QStringLiteral("Line2"), {2040, 1650, 120, 60});
-
-    const char* panelCaptions[] = {"Game", "WAD Files", "Main Options", "Network Options"};
     for (int k = 0; k < 4; ++k) {
         GamePanel[k] =
             place(new QGroupBox(panelCaptions[k]), Picture1, indexed("GamePanel", k), {120, 0, 3735, 4335});
         GamePanel[k]->setMouseTracking(true);
         GamePanel[k]->setAutoFillBackground(true);
     }
+    buildGamePanel();
+    buildWadPanel();
+    buildOptionsPanel();
+    buildNetworkPanel();
 
     // Run button and description box.
     Command1 =
@@ -163,12 +143,45 @@ void MainForm::buildLayout() {
     runFont.setUnderline(true);
     Command1->setFont(runFont);
     Shape1[0] = place(new ui::OutlineShape, this, indexed("Shape1", 0), {3480, 4680, 2655, 1095});
-    lblDesc = place(label(QStringLiteral("Please select an option"), Qt::AlignHCenter | Qt::AlignTop), this,
-                    QStringLiteral("lblDesc"), {3600, 4800, 2415, 855},
-                    QStringLiteral("As if you didn't notice..."));
+    lblDesc = place(label({}, Qt::AlignHCenter | Qt::AlignTop), this, QStringLiteral("lblDesc"),
+                    {3600, 4800, 2415, 855}, QStringLiteral("As if you didn't notice..."));
     lblDesc->setWordWrap(true);
 
-    // Panel 0, "Game": version, character, colour, play mode and the mode's options.
+    // Controls lower in a container are in front: the menu title over its outline, the
+    // description over its box.
+    Label2->raise();
+    lblDesc->raise();
+}
+
+// Menu box: outline, title across its top edge, four entries, About below, the menu picture.
+void MainForm::buildMenu() {
+    Shape1[1] = place(new ui::OutlineShape, this, indexed("Shape1", 1), {120, 360, 1935, 1575});
+    Label2 = place(label(QStringLiteral("MAIN MENU"), Qt::AlignCenter), this, QStringLiteral("Label2"),
+                   {480, 240, 1215, 255});
+    Label2->setAutoFillBackground(true); // interrupts the outline behind it
+    const char* menuTooltips[] = {"Let's Play!", "Like customizations?", "Set options",
+                                  "Set multiplayer options (Host only)"};
+    for (int k = 0; k < 4; ++k) {
+        lblMainMenu[k] = place(new ButtonLabel(panelCaptions[k]), this, indexed("lblMainMenu", k),
+                               {240, 480 + 360 * k, 1695, 255}, menuTooltips[k]);
+    }
+    lblMainMenu[0]->setBackgroundColor(selectionGreen);
+    lblHelp = place(new ButtonLabel(QStringLiteral("About")), this, QStringLiteral("lblHelp"),
+                    {240, 2040, 1695, 255}, QStringLiteral("About KLEMNet.exe"));
+
+    // Only the first menu picture is needed at start; the others are read when first shown.
+    for (int k = 0; k < 4; ++k) {
+        imgStashed[k] = place(new QLabel, this, indexed("imgStashed", k), {0, 0, 1920, 3000});
+        imgStashed[k]->hide();
+    }
+    Image1 = place(new ui::PictureButton, this, QStringLiteral("Image1"), {120, 2400, 1920, 3000},
+                   QStringLiteral("Don't mess, or you'll get burned!"));
+    Image1->setAccessibleName(tr("Menu picture"));
+    Image1->setPixmap(stashedPicture(0));
+}
+
+// Panel 0, "Game": version, character, colour, play mode and the mode's options.
+void MainForm::buildGamePanel() {
     QGroupBox* game = GamePanel[0];
     Label1 = place(label(QStringLiteral("Version"), Qt::AlignCenter), game, QStringLiteral("Label1"),
                    {120, 360, 975, 255});
@@ -227,11 +240,14 @@ void MainForm::buildLayout() {
     Combo3 = place(dropDownCombo({"0", "1", "2", "3", "4", "5"}, QStringLiteral("Combo3")), ngOpt[0],
                    QStringLiteral("Combo3"), {1560, 240, 615, 315});
 
-    // Multiplayer options: name, and the "Join" card in front of the "Host" card.
+    buildMultiplayerCards();
+}
+
+// Multiplayer options: name, and the "Join" card in front of the "Host" card.
+void MainForm::buildMultiplayerCards() {
     Label6 = place(label(QStringLiteral("Player Name:"), Qt::AlignRight | Qt::AlignTop), ngOpt[1],
                    QStringLiteral("Label6"), {120, 195, 975, 210});
-    txtPlayerName = place(textBox(QStringLiteral("Comet")), ngOpt[1], QStringLiteral("txtPlayerName"),
-                          {1200, 160, 2175, 285});
+    txtPlayerName = place(textBox({}), ngOpt[1], QStringLiteral("txtPlayerName"), {1200, 160, 2175, 285});
 
     frmMulti[1] = place(new QGroupBox(QStringLiteral("Host")), ngOpt[1], indexed("frmMulti", 1),
                         {120, 480, 3135, 1935});
@@ -266,22 +282,21 @@ void MainForm::buildLayout() {
         host, QStringLiteral("Combo1"), {1080, 240, 1935, 315}, QStringLiteral("Change the game type."));
     Label12 =
         place(label(QStringLiteral("Time Limit:")), host, QStringLiteral("Label12"), {120, 600, 975, 255});
-    txtTimelimit = place(smallNumberBox(QStringLiteral("5")), host, QStringLiteral("txtTimelimit"),
-                         {1200, 600, 375, 195});
+    txtTimelimit = place(smallNumberBox(), host, QStringLiteral("txtTimelimit"), {1200, 600, 375, 195});
     Label9 =
         place(label(QStringLiteral("Max Players:")), host, QStringLiteral("Label9"), {120, 840, 975, 210});
-    txtMaxPlayers = place(smallNumberBox(QStringLiteral("2")), host, QStringLiteral("txtMaxPlayers"),
-                          {1200, 840, 375, 195});
+    txtMaxPlayers = place(smallNumberBox(), host, QStringLiteral("txtMaxPlayers"), {1200, 840, 375, 195});
     Label11 =
         place(label(QStringLiteral("Initial Map:")), host, QStringLiteral("Label11"), {120, 1080, 975, 255});
-    txtMultiMap = place(smallNumberBox(QStringLiteral("90")), host, QStringLiteral("txtMultiMap"),
-                        {1200, 1080, 375, 195});
+    txtMultiMap = place(smallNumberBox(), host, QStringLiteral("txtMultiMap"), {1200, 1080, 375, 195});
     Option1 = place(new QRadioButton, host, QStringLiteral("Option1"), {120, 1440, 1335, 255});
     Option2 = place(new QRadioButton, host, QStringLiteral("Option2"), {1560, 1440, 1335, 255});
     Option1->hide();
     Option2->hide();
+}
 
-    // Panel 1, "WAD Files": add-on files and custom skin.
+// Panel 1, "WAD Files": add-on files and custom skin.
+void MainForm::buildWadPanel() {
     QGroupBox* wads = GamePanel[1];
     Label24 = place(label(QStringLiteral("Include Files:")), wads, QStringLiteral("Label24"),
                     {120, 240, 1695, 255});
@@ -296,8 +311,10 @@ void MainForm::buildLayout() {
                     {120, 3720, 1575, 255});
     txtUserSkin = place(textBox({}), wads, QStringLiteral("txtUserSkin"), {120, 3960, 2175, 285},
                         QStringLiteral("Type name of custom skin here"));
+}
 
-    // Panel 2, "Main Options": display, input, demo, sound and free parameters.
+// Panel 2, "Main Options": display, input, demo, sound and free parameters.
+void MainForm::buildOptionsPanel() {
     QGroupBox* options = GamePanel[2];
     chkOpenGL = place(new QCheckBox(QStringLiteral("OpenGL Mode")), options, QStringLiteral("chkOpenGL"),
                       {120, 240, 1455, 255});
@@ -305,15 +322,13 @@ void MainForm::buildLayout() {
                         QStringLiteral("chkWindowed"), {1920, 240, 1695, 255});
     chkManualRes = place(new QCheckBox(QStringLiteral("Manual Resolution:")), options,
                          QStringLiteral("chkManualRes"), {120, 600, 1695, 255});
-    txtWidth = place(textBox(QStringLiteral("1024"), Qt::AlignRight), options, QStringLiteral("txtWidth"),
-                     {1875, 555, 495, 285});
+    txtWidth = place(textBox({}, Qt::AlignRight), options, QStringLiteral("txtWidth"), {1875, 555, 495, 285});
     Label26 = place(label(QStringLiteral("x")), options, QStringLiteral("Label26"), {2400, 600, 255, 255});
-    txtHeight = place(textBox(QStringLiteral("768"), Qt::AlignRight), options, QStringLiteral("txtHeight"),
-                      {2520, 555, 495, 285});
+    txtHeight =
+        place(textBox({}, Qt::AlignRight), options, QStringLiteral("txtHeight"), {2520, 555, 495, 285});
     chkEXE = place(new QCheckBox(QStringLiteral("Alternate EXE:")), options, QStringLiteral("chkEXE"),
                    {120, 960, 1575, 255});
-    txtEXE =
-        place(textBox(QStringLiteral("klemwin")), options, QStringLiteral("txtEXE"), {1875, 915, 1135, 285});
+    txtEXE = place(textBox({}), options, QStringLiteral("txtEXE"), {1875, 915, 1135, 285});
     chkHighTime = place(new QCheckBox(QStringLiteral("Display High-resolution Timer")), options,
                         QStringLiteral("chkHighTime"), {120, 1320, 2535, 255});
     chkJoystick = place(new QCheckBox(QStringLiteral("Use Joystick")), options, QStringLiteral("chkJoystick"),
@@ -344,8 +359,10 @@ void MainForm::buildLayout() {
     Label19 = place(label(QStringLiteral("Manual Parameters:")), options, QStringLiteral("Label19"),
                     {120, 3720, 1695, 255});
     txtManualOps = place(textBox({}), options, QStringLiteral("txtManualOps"), {120, 3960, 3495, 285});
+}
 
-    // Panel 3, "Network Options": rules of a hosted game.
+// Panel 3, "Network Options": rules of a hosted game.
+void MainForm::buildNetworkPanel() {
     QGroupBox* network = GamePanel[3];
     struct Rule {
         QCheckBox*& box;
@@ -365,7 +382,6 @@ void MainForm::buildLayout() {
     for (const auto& rule : rules) {
         rule.box = place(new QCheckBox(rule.caption), network, rule.name, {120, rule.top, rule.width, 255});
     }
-    chkNoAdvertise->setChecked(true);
 
     // Password and team battle are not offered: hidden and disabled for good.
     chkPassword = place(new QCheckBox(QStringLiteral("Admin Password:")), network,
@@ -381,9 +397,4 @@ void MainForm::buildLayout() {
         unavailable->hide();
         unavailable->setEnabled(false);
     }
-
-    // Controls lower in a container are in front: the menu title over its outline, the
-    // description over its box.
-    Label2->raise();
-    lblDesc->raise();
 }

@@ -9,18 +9,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-
-namespace {
-
-const QString pleaseSelect = QStringLiteral("Please select an option");
-
-} // namespace
 
 void MainForm::connectDescriptions() {
     const std::pair<QWidget*, const char*> descriptions[] = {
@@ -98,24 +93,28 @@ void MainForm::connectDescriptions() {
         ui::keepMouseMoves(quiet);
     }
 
-    ui::onMouseMove(lblHelp, [this] { lblHelp_MouseMove(0, 0, 0, 0); });
-    ui::onMouseMove(Label2, [this] { Label2_MouseMove(0, 0, 0, 0); });
-    for (int k = 0; k < 4; ++k) {
-        ui::onMouseMove(GamePanel[k], [this, k] { GamePanel_MouseMove(k, 0, 0, 0, 0); });
+    ui::onMouseMove(lblHelp, [this] { lblHelp_MouseMove(); });
+    ui::onMouseMove(Label2, [this] { Label2_MouseMove(); });
+    for (QWidget* background : {GamePanel[0], GamePanel[1], GamePanel[2], GamePanel[3]}) {
+        ui::onMouseMove(background, [this] { GamePanel_MouseMove(); });
     }
-    for (int k = 0; k < 2; ++k) {
-        ui::onMouseMove(ngOpt[k], [this, k] { ngOpt_MouseMove(k, 0, 0, 0, 0); });
+    for (QWidget* background : {ngOpt[0], ngOpt[1]}) {
+        ui::onMouseMove(background, [this] { ngOpt_MouseMove(); });
     }
 }
 
-void MainForm::lblHelp_MouseMove(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {
+void MainForm::lblHelp_MouseMove() {
     lblHelp->setBold(true);
     lblDesc->setText(QStringLiteral(
         "Click here to open the about dialog in case you're curious where this program comes from."));
 }
 
-void MainForm::Form_MouseMove(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {
-    lblDesc->setText(pleaseSelect);
+void MainForm::describeNothing() {
+    lblDesc->setText(QStringLiteral("Please select an option"));
+}
+
+void MainForm::Form_MouseMove() {
+    describeNothing();
     if (MenuBold) {
         for (auto* entry : lblMainMenu) {
             entry->setBold(false);
@@ -123,29 +122,29 @@ void MainForm::Form_MouseMove(int /*Button*/, int /*Shift*/, float /*X*/, float 
         MenuBold = false;
     }
     lblHelp->setBold(false);
-    lblMainMenu_MouseMove(-1, 0, 0, 0, 0);
+    lblMainMenu_MouseMove(-1);
 }
 
-void MainForm::Label2_MouseMove(int Button, int Shift, float X, float Y) {
-    Form_MouseMove(Button, Shift, X, Y);
+void MainForm::Label2_MouseMove() {
+    Form_MouseMove();
 }
 
-void MainForm::GamePanel_MouseMove(int /*Index*/, int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {
-    lblDesc->setText(pleaseSelect);
+void MainForm::GamePanel_MouseMove() {
+    describeNothing();
     if (ModeBold) {
         ModeBold = false;
         spGameOpt[0]->setBold(false);
         spGameOpt[1]->setBold(false);
     }
-    spGameOpt_MouseMove(-1, 0, 0, 0, 0);
+    spGameOpt_MouseMove(-1);
 }
 
-void MainForm::ngOpt_MouseMove(int /*Index*/, int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {
-    lblDesc->setText(pleaseSelect);
+void MainForm::ngOpt_MouseMove() {
+    describeNothing();
 }
 
 void MainForm::mouseMoveEvent(QMouseEvent* event) {
     // Only movements over the window's own background arrive here: every control stops its own.
-    Form_MouseMove(0, 0, 0, 0);
+    Form_MouseMove();
     event->accept();
 }

@@ -97,6 +97,69 @@ launch::LaunchOptions MainForm::launchOptions() const {
     return o;
 }
 
+void MainForm::showOptions(const launch::LaunchOptions& o) {
+    const auto check = [](QAbstractButton* box, int value) {
+        box->setChecked(value == 1);
+    };
+    const auto show = [](QLineEdit* box, const std::string& value) {
+        box->setText(QString::fromStdString(value));
+    };
+    check(chkEXE, o.chkEXE);
+    show(txtEXE, o.txtEXE);
+
+    lstSound->setCurrentIndex(o.lstSound);
+    check(chkJoystick, o.chkJoystick);
+    check(chkAnalog, o.chkAnalog);
+    check(chkSplitScreen, o.chkSplitScreen);
+    check(chkDemo, o.chkDemo);
+    optDemoRecord->setChecked(o.optDemoRecord);
+    optDemoPlay->setChecked(o.optDemoPlay);
+    show(txtDemo, o.txtDemo);
+    check(chkOpenGL, o.chkOpenGL);
+    check(chkManualRes, o.chkManualRes);
+    show(txtWidth, o.txtWidth);
+    show(txtHeight, o.txtHeight);
+    check(chkWindowed, o.chkWindowed);
+    check(chkHighTime, o.chkHighTime);
+    show(txtManualOps, o.txtManualOps);
+
+    lstWADFiles->clear();
+    for (const auto& file : o.lstWADFiles) {
+        lstWADFiles->addItem(QString::fromStdString(file));
+    }
+    show(txtUserSkin, o.txtUserSkin);
+
+    check(chkLoad, o.chkLoad);
+    Combo3->setCurrentIndex(o.Combo3);
+    for (std::size_t i = 0; i < Skins.size(); ++i) {
+        Skins[i] = QString::fromStdString(o.Skins[i]);
+    }
+    CharIndex = o.CharIndex;
+    lblColor2 = QString::fromStdString(o.lblColor2);
+    txtGameType = QString::fromStdString(o.txtGameType);
+    show(txtPlayerName, o.txtPlayerName);
+
+    HostAddress = QString::fromStdString(o.HostAddress);
+    check(check2, o.check2);
+    check(Check3, o.Check3);
+
+    show(txtMaxPlayers, o.txtMaxPlayers);
+    show(txtMultiMap, o.txtMultiMap);
+    Combo1->setCurrentIndex(o.Combo1);
+    show(txtTimelimit, o.txtTimelimit);
+
+    check(chkNoSpecRings, o.chkNoSpecRings);
+    check(chkSuddenDeath, o.chkSuddenDeath);
+    check(chkAutoCTF, o.chkAutoCTF);
+    check(chkForceSkin, o.chkForceSkin);
+    check(chkNoAdvance, o.chkNoAdvance);
+    check(chkNoAdvertise, o.chkNoAdvertise);
+    check(chkPassword, o.chkPassword);
+    show(txtPassword, o.txtPassword);
+    check(chkTeamBattle, o.chkTeamBattle);
+    lstTeamBattle->setCurrentIndex(o.lstTeamBattle);
+}
+
 void MainForm::Command1_Click() {
     LaunchGame();
 }

@@ -67,7 +67,7 @@ QPixmap MainForm::stashedPicture(int k) {
     return imgStashed[k]->pixmap();
 }
 
-void MainForm::lblMainMenu_MouseMove(int Index, int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {
+void MainForm::lblMainMenu_MouseMove(int Index) {
     if (Index == -1) {
         MenuHover = -1; // forget the hovered entry; the fonts stay as they are
         return;

@@ -87,7 +87,7 @@ void MainForm::frmMulti_Click(int Index) {
     }
 }
 
-void MainForm::spGameOpt_MouseMove(int Index, int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {
+void MainForm::spGameOpt_MouseMove(int Index) {
     if (Index == -1) {
         ModeHover = -1;
         return;
@@ -106,7 +106,7 @@ void MainForm::spGameOpt_MouseMove(int Index, int /*Button*/, int /*Shift*/, flo
     }
 }
 
-void MainForm::frmMulti_MouseMove(int Index, int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {
+void MainForm::frmMulti_MouseMove(int Index) {
     // Only the card behind invites a click.
     const char* invitation = nullptr;
     if (Index == 0 && txtMultiType == QLatin1String("Host")) {
@@ -114,8 +114,11 @@ void MainForm::frmMulti_MouseMove(int Index, int /*Button*/, int /*Shift*/, floa
     } else if (Index == 1 && txtMultiType == QLatin1String("Join")) {
         invitation = "Click here to host your own server.";
     }
-    lblDesc->setText(invitation ? QString::fromLatin1(invitation)
-                                : QStringLiteral("Please select an option"));
+    if (invitation) {
+        lblDesc->setText(QString::fromLatin1(invitation));
+    } else {
+        describeNothing();
+    }
 }
 
 void MainForm::lblIPMan_Click() {

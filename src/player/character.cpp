@@ -22,18 +22,20 @@ void MainForm::Command3_Click(int Index) {
 
     const int c = CharIndex;
     const player::Character& character = player::characters()[static_cast<std::size_t>(c)];
-    lblDesc->setText(QString::fromLatin1(character.heading) + QStringLiteral("\r\n") +
+    lblDesc->setText(Skins[static_cast<std::size_t>(c)] + QStringLiteral("\r\n") +
                      QString::fromLatin1(character.description));
     lblColor->setBackgroundColor(character.swatch);
     lblColor2 = QString::fromLatin1(character.colorNumber);
 
-    // The name follows the character only while it is another character's own name.
-    const QString name = txtPlayerName->text().toUpper();
-    const bool replace = (c == 0 && name == QLatin1String("WHIRL")) ||
-                         (c == 1 && (name == QLatin1String("COMET") || name == QLatin1String("ROCKCLAW"))) ||
-                         (c == 2 && name == QLatin1String("WHIRL"));
-    if (replace) {
-        txtPlayerName->setText(QString::fromLatin1(character.defaultName));
+    // The name follows the character only while it is, in any case, the own name of a neighbour
+    // in the list: the character the arrows came from.
+    const auto& all = player::characters();
+    for (const int neighbour : {c - 1, c + 1}) {
+        if (neighbour >= 0 && neighbour < static_cast<int>(all.size()) &&
+            txtPlayerName->text().compare(QLatin1String(all[static_cast<std::size_t>(neighbour)].defaultName),
+                                          Qt::CaseInsensitive) == 0) {
+            txtPlayerName->setText(QString::fromLatin1(character.defaultName));
+        }
     }
 
     // One pixel per step towards the target, never onto it.

@@ -10,8 +10,8 @@
 
 namespace player {
 
+// The character number is the position in the table; its skin name is the main window's Skins.
 struct Character {
-    const char* heading; // the name in capitals, also the skin name
     const char* description;
     const char* defaultName; // the player name that goes with the character
     const char* colorNumber; // default colour number

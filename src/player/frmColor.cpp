@@ -27,7 +27,8 @@ frmColor::frmColor(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWi
         swatch->setTextColor(Qt::white);
         swatch->setFont(swatchFont);
         swatch->setToolTip(QString::fromLatin1(entry.name));
-        connect(swatch, &ui::ClickLabel::clicked, this, [this, n] { lblColor_Click(n); });
+        swatch->setAccessibleName(swatch->toolTip());
+        connect(swatch, &ui::ButtonLabel::clicked, this, [this, n] { lblColor_Click(n); });
         lblColor[static_cast<std::size_t>(n)] = swatch;
     }
 }

@@ -1,38 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Labels that take clicks: the plain clickable label and the button label.
+// Flat buttons: the bordered caption button and the picture that takes clicks.
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
-#include <QLabel>
+#include <QPixmap>
 
 namespace ui {
 
-// A label that reports clicks (press and release on it) and pointer movements over it.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    explicit ClickLabel(QWidget* parent = nullptr);
-
-    // Acts as if the user clicked it (used by assistive technology).
-    void click() { emit clicked(); }
-
-signals:
-    void clicked();
-    void mouseMoved();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-
-private:
-    bool pressed = false;
-};
-
-// A label styled and used as a flat push button: window-colour background, window-text colour,
-// a single-line border and a centred caption. It never takes the keyboard focus.
-class ButtonLabel : public ClickLabel {
+// A flat push button drawn as a bordered label: a background colour, a centred caption in the
+// text colour and a one-pixel border in the window-text colour. Clicks, the button role and the
+// press action for screen readers are Qt's. It never takes the keyboard focus.
+class ButtonLabel : public QAbstractButton {
     Q_OBJECT
 public:
     explicit ButtonLabel(const QString& caption = {}, QWidget* parent = nullptr);
@@ -52,9 +32,21 @@ private:
     QColor borderColor;
 };
 
-// Makes clickable labels known to screen readers: a button label is a push button named by its
-// caption (or its accessible name, for labels without one); a clickable picture is a graphic that
-// can be pressed. Call once after the application object exists.
-void installLabelAccessibility();
+// A picture that takes clicks, scaled to fill its rectangle; a button for screen readers, named
+// by its accessible name. It never takes the keyboard focus.
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit PictureButton(QWidget* parent = nullptr);
+
+    QPixmap pixmap() const { return picture; }
+    void setPixmap(const QPixmap& pixmap);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture;
+};
 
 } // namespace ui

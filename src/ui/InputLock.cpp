@@ -3,8 +3,11 @@
 // An application-wide event filter that swallows input aimed at one container.
 #include "InputLock.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+
+#include <memory>
 
 namespace ui {
 namespace {
@@ -62,6 +65,19 @@ bool InputLock::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return false;
+}
+
+void onPress(QAbstractButton* button, QObject* context, std::function<void()> handler) {
+    // Where the press started: a press begun during an animation stays ignored when it ends after.
+    auto startedLocked = std::make_shared<bool>(false);
+    QObject::connect(button, &QAbstractButton::pressed, context,
+                     [button, startedLocked] { *startedLocked = InputLock::holds(button); });
+    QObject::connect(button, &QAbstractButton::clicked, context,
+                     [button, startedLocked, handler = std::move(handler)] {
+                         if (!*startedLocked && !InputLock::holds(button)) {
+                             handler();
+                         }
+                     });
 }
 
 } // namespace ui

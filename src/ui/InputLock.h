@@ -7,8 +7,9 @@
 #include <QPointer>
 #include <QWidget>
 
+class QAbstractButton;
+
 #include <functional>
-#include <utility>
 
 namespace ui {
 
@@ -34,16 +35,10 @@ private:
     QPointer<QWidget> container;
 };
 
-// Connects a control's press (its `clicked` signal) to `handler`, which does not run while a lock
-// holds the control. The lock swallows the mouse and the keyboard; a press that comes another way
-// (a screen reader's press action, click() from code) is ignored here, so every way counts alike.
-template <class Control, class Signal>
-void onPress(Control* control, Signal clicked, QObject* context, std::function<void()> handler) {
-    QObject::connect(control, clicked, context, [control, handler = std::move(handler)] {
-        if (!InputLock::holds(control)) {
-            handler();
-        }
-    });
-}
+// Connects a button's click to `handler`, which does not run for a press that starts or ends while
+// a lock holds the button. The lock swallows the mouse and the keyboard; a press that comes another
+// way (a screen reader's press action, which releases the button a moment later, or click() from
+// code) is ignored here, so every way of pressing counts alike.
+void onPress(QAbstractButton* button, QObject* context, std::function<void()> handler);
 
 } // namespace ui

@@ -3,7 +3,6 @@
 // One style for every desktop, so the fixed layout never cuts a caption.
 #include "style.h"
 
-#include "ButtonLabel.h"
 #include "shapes.h"
 
 #include <QApplication>
@@ -138,7 +137,6 @@ QFont fixedFont() {
 }
 
 void applyLauncherStyle(QApplication& app) {
-    installLabelAccessibility();
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         auto* style = new LauncherStyle(fusion);
         app.setStyle(style); // the application takes ownership

@@ -126,22 +126,24 @@ private slots:
             MainForm window(ui::Platform{realDialogs, starter, realPacer});
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            window.frmMulti_Click(animation == 2 ? 0 : 1);
-            window.spGameOpt_Click(animation == 1 ? 0 : 1);
-            const std::function<void()> start[] = {
-                [&] { window.lblMainMenu_Click(3); }, [&] { window.spGameOpt_Click(1); },
-                [&] { window.frmMulti_Click(1); },    [&] { window.Command3_Click(1); },
-                [&] { window.lblColor_Click(); },     [&] { window.Image1_Click(); },
-            };
+            if (animation != 1) { // multiplayer, but for the switch to it
+                testsupport::clickButton(&window, "spGameOpt(1)");
+            }
+            // The controls that start each animation; the Host card is no button.
+            const char* const start[] = {"lblMainMenu(3)", "spGameOpt(1)", nullptr,
+                                         "Command3(1)",    "lblColor",     "Image1"};
             bool modalShown = false;
             QTimer poll;
             connect(&poll, &QTimer::timeout,
                     [&] { modalShown = modalShown || QApplication::activeModalWidget(); });
             poll.start(5);
-            QTimer::singleShot(0, &window, start[animation]);
+            QTimer::singleShot(0, &window, [&] {
+                start[animation] ? testsupport::clickButton(&window, start[animation])
+                                 : testsupport::clickCard(&window, 1);
+            });
             QTimer::singleShot(animation == 5 ? 100 : 40, &window, [&window] { window.close(); });
             QCOMPARE(QApplication::exec(), 0);
-            QVERIFY(!window.isVisible() && window.colorPicker.isNull());
+            QVERIFY(!window.isVisible() && !testsupport::openWindowOf<frmColor>());
             QCOMPARE(modalShown, animation == 5);
         }
     }
@@ -157,10 +159,10 @@ private slots:
         launch::ProcessStarter processStarter{folder.path};
         MainForm window(ui::Platform{dialogs, processStarter, pacer});
         window.show();
-        window.spGameOpt_Click(1);
-        window.frmMulti_Click(1); // hosting, demo and resolution: every box reaches the line
-        window.chkDemo->setChecked(true);
-        window.chkManualRes->setChecked(true);
+        testsupport::clickButton(&window, "spGameOpt(1)");
+        testsupport::clickCard(&window, 1); // hosting, demo and resolution: every box reaches the line
+        testsupport::clickButton(&window, "chkDemo");      // checks it
+        testsupport::clickButton(&window, "chkManualRes"); // checks it
         const fs::path marker = folder / "marker";
         const QString attack =
             QStringLiteral("$(touch %1);touch %1 `touch %1`|touch %1 && touch %1 # > %1 & echo >%1")
@@ -168,17 +170,17 @@ private slots:
         for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
             box->setText(attack); // the number boxes keep two characters
         }
-        window.txtMaxPlayers->setText(QStringLiteral("8"));
-        window.lstWADFiles->addItem(attack);
+        testsupport::control<QLineEdit>(&window, "txtMaxPlayers")->setText(QStringLiteral("8"));
+        testsupport::control<QListWidget>(&window, "lstWADFiles")->addItem(attack);
         const auto children = window.findChildren<QObject*>().size();
         std::size_t launches = 0;
         const auto cycle = [&](int rounds) {
             for (int i = 0; i < rounds; ++i, ++launches) {
-                window.lblColor_Click();
-                window.colorPicker->lblColor_Click(1 + i % 15);
-                window.lblHelp_Click();
-                window.aboutWindow->lblClose_Click();
-                window.Command1->click();
+                testsupport::clickButton(&window, "lblColor");
+                testsupport::openWindowOf<frmColor>()->lblColor_Click(1 + i % 15);
+                testsupport::clickButton(&window, "lblHelp");
+                testsupport::openWindowOf<frmHelp>()->lblClose_Click();
+                testsupport::clickButton(&window, "Command1");
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }
             const auto records = testsupport::waitForStandinRecords(record, launches, 30000);

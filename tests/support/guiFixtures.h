@@ -7,6 +7,7 @@
 #include "MainForm.h"
 #include "style.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
 
@@ -76,6 +77,39 @@ struct InstantPacer final : ui::Pacer {
     }
 };
 
+// The control of `window` with this object name (arrays as "Name(k)"). A name the window does not
+// have stops the test program with that name.
+template <class Control = QWidget> Control* control(const QWidget* window, const QString& name) {
+    auto* found = window->findChild<Control*>(name);
+    return found != nullptr ? found : (qFatal("no control named %s", qPrintable(name)), nullptr);
+}
+
+// Clicks the button of `window` with this object name, as click() from code does.
+inline void clickButton(const QWidget* window, const QString& name) {
+    control<QAbstractButton>(window, name)->click();
+}
+
+// The open top-level window of this kind, or none.
+template <class Window> Window* openWindowOf() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<Window*>(window); found != nullptr && found->isVisible()) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+// Clicks Join/Host card k of `window` (or, with `hover`, moves the pointer there) where the user
+// would: at its top, above the other card.
+inline void clickCard(const QWidget* window, int k, bool hover = false) {
+    const auto* card = control(window, QStringLiteral("frmMulti(%1)").arg(k));
+    const auto* options = control(window, QStringLiteral("ngOpt(1)"));
+    const QPoint pos = card->geometry().topLeft() + QPoint(card->width() / 2, 5);
+    QWidget* target = options->childAt(pos);
+    hover ? QTest::mouseMove(target, target->mapFrom(options, pos))
+          : QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(options, pos));
+}
+
 // Base of the window tests: openWindow() shows a fresh main window on fresh dialogs, starter and
 // pacer; false when it did not appear.
 class WindowTest : public QObject {
@@ -93,6 +127,11 @@ protected:
         form = std::make_unique<MainForm>(ui::Platform{dialogs, starter, pacer});
         form->show();
         return QTest::qWaitForWindowExposed(form.get());
+    }
+
+    // The control of the window with this object name.
+    template <class Control = QWidget> Control* find(const QString& name) const {
+        return control<Control>(form.get(), name);
     }
 };
 

@@ -10,8 +10,10 @@
 #include "frmHelp.h"
 #include "style.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include <cstdio>
@@ -30,6 +32,22 @@ public:
         return {false, "not here"};
     }
 };
+
+// Clicks the control of the window with this object name.
+void press(const QWidget* window, const char* name) {
+    if (auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name))) {
+        button->click();
+        return;
+    }
+    // A Join/Host card is no button: it takes the mouse's press and release.
+    QWidget* card = window->findChild<QWidget*>(QString::fromLatin1(name));
+    const QPointF centre = QRectF(card->rect()).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, centre, card->mapToGlobal(centre), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(card, &event);
+    }
+}
 
 bool save(QWidget* window, const QDir& folder, const QString& name) {
     const QString file = folder.filePath(name);
@@ -63,16 +81,15 @@ int main(int argc, char* argv[]) {
     bool ok = true;
     const char* names[] = {"main-game.png", "main-wads.png", "main-options.png", "main-network.png"};
     for (int k : {0, 1, 2, 3}) {
-        form.lblMainMenu_Click(k);
+        press(&form, qPrintable(QStringLiteral("lblMainMenu(%1)").arg(k)));
         QApplication::processEvents();
         ok = save(&form, folder, names[k]) && ok;
     }
 
     // The Game panel in host mode, with a two-line description.
-    form.lblMainMenu_Click(0);
-    form.spGameOpt_Click(1);
-    form.frmMulti_Click(1);
-    form.Command3_Click(1);
+    for (const char* control : {"lblMainMenu(0)", "spGameOpt(1)", "frmMulti(1)", "Command3(1)"}) {
+        press(&form, control);
+    }
     QApplication::processEvents();
     ok = save(&form, folder, "main-host.png") && ok;
 
