@@ -74,7 +74,7 @@ void onPress(QAbstractButton* button, QObject* context, std::function<void()> ha
                      [button, startedLocked] { *startedLocked = InputLock::holds(button); });
     QObject::connect(button, &QAbstractButton::clicked, context,
                      [button, startedLocked, handler = std::move(handler)] {
-                         if (!*startedLocked && !InputLock::holds(button)) {
+                         if (!*startedLocked && button->isEnabled() && !InputLock::holds(button)) {
                              handler();
                          }
                      });

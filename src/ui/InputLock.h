@@ -36,9 +36,9 @@ private:
 };
 
 // Connects a button's click to `handler`, which does not run for a press that starts or ends while
-// a lock holds the button. The lock swallows the mouse and the keyboard; a press that comes another
-// way (a screen reader's press action, which releases the button a moment later, or click() from
-// code) is ignored here, so every way of pressing counts alike.
+// a lock holds the button, or ends while the button is disabled. The lock swallows the mouse and
+// the keyboard; a press that comes another way (a screen reader's press action, which releases
+// the button a moment later, or click() from code) is ignored here, so every way counts alike.
 void onPress(QAbstractButton* button, QObject* context, std::function<void()> handler);
 
 } // namespace ui
