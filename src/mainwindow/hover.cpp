@@ -95,10 +95,10 @@ void MainForm::connectDescriptions() {
 
     ui::onMouseMove(lblHelp, [this] { lblHelp_MouseMove(); });
     ui::onMouseMove(Label2, [this] { Label2_MouseMove(); });
-    for (QWidget* background : {GamePanel[0], GamePanel[1], GamePanel[2], GamePanel[3]}) {
+    for (QWidget* background : GamePanel) {
         ui::onMouseMove(background, [this] { GamePanel_MouseMove(); });
     }
-    for (QWidget* background : {ngOpt[0], ngOpt[1]}) {
+    for (QWidget* background : ngOpt) {
         ui::onMouseMove(background, [this] { ngOpt_MouseMove(); });
     }
 }
