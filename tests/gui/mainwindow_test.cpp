@@ -62,6 +62,20 @@ const char* const described[] = {
     "chkSplitScreen chkDemo optDemoPlay optDemoRecord txtDemo txtManualOps",
     "chkNoSpecRings chkSuddenDeath chkAutoCTF chkForceSkin chkNoAdvance chkNoAdvertise"};
 
+// Whether the device pixels of `shot` across a line have the colour `ink` for the logical pixels
+// [from, from + width) and not just outside them. `along` is the logical position along the line;
+// `horizontal` says which way the line runs.
+bool lineAcross(const QImage& shot, const QColor& ink, bool horizontal, int along, int from, int width) {
+    const int s = qRound(shot.devicePixelRatio());
+    for (int d = from * s - 1; d <= (from + width) * s; ++d) {
+        const QRgb pixel = horizontal ? shot.pixel(along * s, d) : shot.pixel(d, along * s);
+        if ((pixel == ink.rgb()) != (d >= from * s && d < (from + width) * s)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 class MainWindowTest : public testsupport::WindowTest {
@@ -110,14 +124,50 @@ class MainWindowTest : public testsupport::WindowTest {
     }
 
 private slots:
-    void init() { QVERIFY(openWindow()); }
+    void init() {
+        testsupport::failOnAnyWarning();
+        QVERIFY(openWindow());
+    }
     void cleanup() { form.reset(); }
 
-    // Right after start-up the window holds the launch options' defaults, and RUN! starts the
-    // single-player line; every option control reaches the line, read at the moment of each click.
-    // The host's number boxes keep two characters.
+    // What every control holds right after start-up, seen in the line it gives: each row starts
+    // from a fresh window and switches on only what shows the values named.
+    void run_startValuesReachTheLine_data() {
+        QTest::addColumn<QStringList>("switchedOn");
+        QTest::addColumn<QString>("line");
+        const QString host = "-maxplayers 2 -warp 90 -gametype 1 -noadvertise%1 -server 1 -notime -timer 5 "
+                             "-name Comet ";
+        QTest::newRow("nothing") << QStringList() << "klemwin -skin COMET -color 7 ";
+        QTest::newRow("saved game") << QStringList{"chkLoad"} << "klemwin -loadgame 0";
+        QTest::newRow("demo, resolution, program") << QStringList{"chkDemo", "chkManualRes", "chkEXE"}
+                                                   << "klemwin -width 1024 -height 768 -skin COMET -color 7 ";
+        QTest::newRow("demo played") << QStringList{"chkDemo", "optDemoPlay"}
+                                     << "klemwin -playdemo  -skin COMET -color 7 ";
+        QTest::newRow("join") << QStringList{"spGameOpt(1)"}
+                              << "klemwin -skin COMET -color 7 -connect  -name Comet ";
+        QTest::newRow("host") << QStringList{"spGameOpt(1)", "frmMulti(1)"}
+                              << "klemwin -skin COMET -color 7 " + host.arg("");
+        QTest::newRow("host with the hidden password and team battle")
+            << QStringList{"spGameOpt(1)", "frmMulti(1)", "chkPassword", "chkTeamBattle"}
+            << "klemwin -skin COMET -color 7 " + host.arg(" -password  -teamplay");
+    }
+    void run_startValuesReachTheLine() {
+        QFETCH(QStringList, switchedOn);
+        for (const QString& name : switchedOn) {
+            if (name.startsWith("frmMulti")) {
+                clickCard(1);
+            } else if (auto* button = find<QAbstractButton>(name); button->isCheckable()) {
+                button->setChecked(true); // the hidden ones as well
+            } else {
+                button->click();
+            }
+        }
+        QTEST(QString::fromStdString(run()), "line");
+    }
+
+    // Every option control reaches the line, read at the moment of each click. The host's number
+    // boxes keep two characters.
     void run_readsEveryControl() {
-        QVERIFY(form->launchOptions() == launch::LaunchOptions{});
         QVERIFY(!find("chkPassword")->isVisible() && !find("lstTeamBattle")->isEnabled());
         QCOMPARE(find<QComboBox>("lstSound")->currentText() + "|" + find<QComboBox>("Combo2")->currentText(),
                  QStringLiteral("Ogg Music (w/ SFX)|None"));
@@ -310,9 +360,58 @@ private slots:
         about->lblClose_Click();
         QCOMPARE(QAccessible::queryAccessibleInterface(entry(1))->text(QAccessible::Name), entry(1)->text());
         QCOMPARE(QAccessible::queryAccessibleInterface(arrow(1))->role(), QAccessible::Button);
+        QCOMPARE(QAccessible::queryAccessibleInterface(find("Picture2"))->text(QAccessible::Name),
+                 QStringLiteral("Character portrait"));
         press(entry(1));
         QTRY_COMPARE(entry(1)->backgroundColor(), selectionGreen);
         QTRY_VERIFY(about.isNull());
+    }
+
+    // The window as painted, at the screen's scale (ctest runs this again at scale 2): the menu
+    // and description boxes outlined two pixels wide just inside their rectangles; the connector
+    // lines two pixels thick through the middle of theirs; a frame's border one pixel wide through
+    // the middle of its caption's row, broken where the caption stands. The about window shows
+    // the program's icon, in its picture and as its window icon.
+    void painting_linesWhereTheLayoutPutsThem() {
+        const QImage shot = form->grab().toImage();
+        const QColor ink = form->palette().color(QPalette::WindowText);
+        const QColor mid = form->palette().color(QPalette::Mid);
+        const auto box = [&](const char* name) {
+            return QRect(find(name)->mapTo(form.get(), QPoint()), find(name)->size());
+        };
+        const QRect menu = box("Shape1(1)");
+        const QRect description = box("Shape1(0)");
+        QVERIFY(lineAcross(shot, ink, false, menu.center().y(), menu.left(), 2));
+        QVERIFY(lineAcross(shot, ink, true, menu.left() + 12, menu.top(), 2));
+        QVERIFY(lineAcross(shot, ink, false, description.center().y(), description.right() - 1, 2));
+        QVERIFY(lineAcross(shot, ink, true, description.center().x(), description.bottom() - 1, 2));
+        for (const char* connector : {"Line1", "Line2"}) {
+            const QRect line = box(connector);
+            QVERIFY2(lineAcross(shot, ink, true, line.center().x(), line.top() + line.height() / 2 - 1, 2),
+                     connector);
+        }
+        const QRect panel = box("GamePanel(0)");
+        const int border = panel.top() + QFontMetrics(find("GamePanel(0)")->font()).height() / 2;
+        QVERIFY(lineAcross(shot, mid, true, panel.right() - 20, border, 1));
+        QVERIFY(lineAcross(shot, mid, false, panel.center().y(), panel.left(), 1));
+        const int s = qRound(shot.devicePixelRatio());
+        QCOMPARE(shot.pixel((panel.left() + 5) * s, border * s), mid.rgb());
+        QCOMPARE(shot.pixel((panel.left() + 6) * s, border * s),
+                 form->palette().color(QPalette::Window).rgb());
+
+        click(find("lblHelp"));
+        QPointer<frmHelp> about = testsupport::openWindowOf<frmHelp>();
+        QCOMPARE(about->windowIcon().cacheKey(), ui::programIcon().cacheKey());
+        const QImage window = about->grab().toImage();
+        const QRect icon = about->findChild<QWidget*>("Picture1")->geometry();
+        int drawn = 0;
+        for (int y = icon.top() * s; y <= icon.bottom() * s; ++y) {
+            for (int x = icon.left() * s; x <= icon.right() * s; ++x) {
+                drawn += window.pixel(x, y) != about->palette().color(QPalette::Window).rgb();
+            }
+        }
+        QVERIFY2(drawn > icon.width() * icon.height() * s * s / 4, qPrintable(QString::number(drawn)));
+        about->close();
     }
 
     // Six reactions in turn; the fifth asks, and its answer decides the follow-up.
@@ -347,7 +446,8 @@ private slots:
         click(address);
         QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 -connect server.example -name Comet "));
         click(address);
-        QCOMPARE(dialogs.inputs[1].proposed + address->text(), QStringLiteral("server.example"));
+        QCOMPARE(dialogs.inputs[0].proposed + "|" + dialogs.inputs[1].proposed + address->text(),
+                 QStringLiteral("0.0.0.0|server.example"));
         const auto steps = pacer.delays.size();
         clickCard(0);
         click(mode(1));
@@ -399,7 +499,8 @@ private slots:
         click(mode(1));
         auto start = pacer.delays.size();
         clickCard(1);
-        QCOMPARE(pacer.delays.size() - start, size_t(52));
+        QCOMPARE(std::vector<int>(pacer.delays.begin() + long(start), pacer.delays.end()),
+                 std::vector<int>(52, 5));
         const auto interrupt = [&](const std::function<void()>& click) {
             start = pacer.delays.size();
             pacer.afterMoves = [&, click] {
@@ -448,6 +549,7 @@ private slots:
     void color_pickerOnTheFieldInMultiplayerOnly() {
         auto* field = find<ui::ButtonLabel>("lblColor");
         const auto picker = testsupport::openWindowOf<frmColor>;
+        QCOMPARE(field->backgroundColor(), QColor(0x00, 0x00, 0xFF));
         click(field);
         QVERIFY(!picker());
         click(mode(1));

@@ -72,6 +72,7 @@ class RobustnessTest : public QObject {
 
 private slots:
     void initTestCase() { ui::endWhenLastWindowCloses(); }
+    void init() { testsupport::failOnAnyWarning(); }
     void cleanup() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (const QWidget* window : QApplication::topLevelWidgets()) {

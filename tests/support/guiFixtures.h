@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <deque>
@@ -141,6 +142,25 @@ inline void click(QWidget* widget) {
 
 inline void hover(QWidget* widget) {
     QTest::mouseMove(widget, widget->rect().center());
+}
+
+// Makes the running test function fail on any warning Qt prints (a painter left unbalanced, a
+// connection to nothing, a widget misused), but for the headless platform's notes that it cannot
+// do what a window system does ("This plugin does not support raise()"): call it from init().
+// Before Qt 6.3, which has no QTest::failOnWarning, such a warning ends the test program instead.
+inline void failOnAnyWarning() {
+    static const QRegularExpression anyButPlatformNotes(QStringLiteral("^(?!This plugin does not support )"));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 3, 0)
+    QTest::failOnWarning(anyButPlatformNotes);
+#else
+    static const QtMessageHandler testLog = qInstallMessageHandler(nullptr); // Qt Test's own
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        testLog(type, context, text);
+        if ((type == QtWarningMsg || type == QtCriticalMsg) && anyButPlatformNotes.match(text).hasMatch()) {
+            qFatal("a Qt warning fails the window tests");
+        }
+    });
+#endif
 }
 
 // Runs a Qt Test object with the launcher's style applied, as the program itself has it.
