@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -228,7 +229,7 @@ void benchRun(LauncherProgram& launcher, const fs::path& folder, int runs) {
 
 launch::LaunchOptions hostWithTenFiles() {
     launch::LaunchOptions options;
-    options.txtGameType = "Host";
+    options.txtGameType = launch::GameType::Host;
     options.HostAddress = "192.168.0.10";
     options.txtMaxPlayers = " 08";
     for (int i = 0; i < 10; ++i) {
@@ -308,15 +309,47 @@ void benchAnimation(const char* name, double minimumMs, int runs, const std::fun
                     }});
 }
 
+// The program's clock, counting the timed calls on their way, so that the benchmark can wait in the
+// application's event loop until an animation is over: when none is left.
+class WatchedPacer final : public ui::Pacer {
+public:
+    qint64 now() override { return real.now(); }
+    void at(qint64 deadline, QObject* context, std::function<void()> callback) override {
+        ++pending;
+        real.at(deadline, context, [this, callback = std::move(callback)] {
+            callback();
+            if (--pending == 0) {
+                idle.quit();
+            }
+        });
+    }
+    void waitUntilStill() {
+        if (pending > 0) {
+            idle.exec();
+        }
+    }
+
+private:
+    ui::RealPacer real;
+    int pending = 0;
+    QEventLoop idle;
+};
+
 void benchAnimations(LauncherProgram& launcher, int runs) {
-    // Each run clicks the other of two buttons, which starts the animation back or forth.
+    WatchedPacer pacer;
+    MainForm form(ui::Platform{launcher.dialogs, launcher.starter, pacer});
+    form.show();
+    // Each run clicks the other of two buttons, which starts the animation back or forth, and waits
+    // for its end.
     const auto clickOneOf = [&](const char* first, const char* second) {
-        return [&launcher, first, second](int i) {
-            testsupport::clickButton(&launcher.form, i % 2 == 0 ? first : second);
+        return [&form, &pacer, first, second](int i) {
+            testsupport::clickButton(&form, i % 2 == 0 ? first : second);
+            pacer.waitUntilStill();
         };
     };
     benchAnimation("5a. menu slide", 200, runs, clickOneOf("lblMainMenu(1)", "lblMainMenu(0)"));
-    testsupport::clickButton(&launcher.form, "lblMainMenu(0)"); // the Game panel
+    testsupport::clickButton(&form, "lblMainMenu(0)"); // the Game panel
+    pacer.waitUntilStill();
     benchAnimation("5b. mode switch", 270, runs, clickOneOf("spGameOpt(1)", "spGameOpt(0)"));
     // 48 steps of 10 ms between neighbouring portraits, whichever way.
     benchAnimation("5c. portrait slide", 480, runs, clickOneOf("Command3(1)", "Command3(0)"));

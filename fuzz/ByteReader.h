@@ -7,10 +7,13 @@
 // - a bool is one byte, its lowest bit;
 // - a text is a length byte and that many bytes of any value; the length byte 0xFF is instead
 //   followed by a two-byte length, low byte first, for long texts;
-// - a list of texts is a count byte and that many texts.
+// - a list of texts is a count byte and that many texts; the skin table is three texts;
+// - a play mode is one byte, its value modulo 3 (Single, Join, Host).
 // A value whose bytes have run out keeps what it had, so an empty input leaves every field at its
 // start-up value; a text cut short keeps the bytes that are there.
 #pragma once
+
+#include "LaunchOptions.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -68,6 +71,18 @@ public:
         texts.clear();
         for (; count > 0 && !atEnd(); --count) {
             read(texts.emplace_back());
+        }
+    }
+
+    void read(launch::SkinTable& skins) {
+        for (auto& skin : skins) {
+            read(skin);
+        }
+    }
+
+    void read(launch::GameType& type) {
+        if (!atEnd()) {
+            type = static_cast<launch::GameType>(data[pos++] % 3);
         }
     }
 

@@ -8,8 +8,8 @@
 //   launch has a max-players text that is no 16-bit whole number;
 // - the line splits into words without fault, a plain program name comes back as the first word,
 //   and a saved-game line without quotes ends in the words "-loadgame" and the slot.
-// Input: changes to the start-up options, each a field number and the field's new value (see
-// ByteReader.h and the field list below), until the input ends.
+// Input: changes to the start-up options, each a byte with the setting's number in the option
+// table and the setting's new value (see ByteReader.h), until the input ends.
 #include "ByteReader.h"
 #include "commandLine.h"
 #include "compose.h"
@@ -39,27 +39,20 @@ bool endsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-// Reads field number k (counted modulo the fields, the extra parameters last) from the input.
-template <auto... Fields>
-void readField(std::size_t k, fuzz::ByteReader& in, launch::LaunchOptions& o, std::string& extraParams) {
-    std::size_t i = 0;
-    k %= sizeof...(Fields) + 1;
-    ((i++ == k ? in.read(o.*Fields) : void()), ...);
-    if (k == sizeof...(Fields)) {
+// Reads the new value of setting number k of the option table (counted modulo the settings and
+// the extra parameters, which come last).
+void readSetting(std::size_t k, fuzz::ByteReader& in, launch::LaunchOptions& o, std::string& extraParams) {
+    k %= launch::optionCount + 1;
+    std::size_t row = 0;
+    launch::forEachOption([&](const char*, auto field) {
+        if (row++ == k) {
+            in.read(o.*field);
+        }
+    });
+    if (k == launch::optionCount) {
         in.read(extraParams);
     }
 }
-
-using O = launch::LaunchOptions;
-constexpr auto readOption =
-    readField<&O::chkEXE, &O::txtEXE, &O::lstSound, &O::chkJoystick, &O::chkAnalog, &O::chkSplitScreen,
-              &O::chkDemo, &O::optDemoRecord, &O::optDemoPlay, &O::txtDemo, &O::chkOpenGL, &O::chkManualRes,
-              &O::txtWidth, &O::txtHeight, &O::chkWindowed, &O::chkHighTime, &O::txtManualOps,
-              &O::lstWADFiles, &O::txtUserSkin, &O::chkLoad, &O::Combo3, &O::CharIndex, &O::lblColor2,
-              &O::txtGameType, &O::txtPlayerName, &O::HostAddress, &O::check2, &O::Check3, &O::txtMaxPlayers,
-              &O::txtMultiMap, &O::Combo1, &O::txtTimelimit, &O::chkNoSpecRings, &O::chkSuddenDeath,
-              &O::chkAutoCTF, &O::chkForceSkin, &O::chkNoAdvance, &O::chkNoAdvertise, &O::chkPassword,
-              &O::txtPassword, &O::chkTeamBattle, &O::lstTeamBattle>;
 
 } // namespace
 
@@ -70,14 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (!in.atEnd()) {
         std::uint8_t field = 0;
         in.read(field);
-        readOption(field, in, o, extraParams);
+        readSetting(field, in, o, extraParams);
     }
 
     const auto composition = launch::composeLaunch(o, extraParams);
 
     const bool savedGame = o.chkLoad == 1;
     const bool badMaxPlayers =
-        o.txtGameType == "Host" && !savedGame && !launch::toMaxPlayers(o.txtMaxPlayers);
+        o.txtGameType == launch::GameType::Host && !savedGame && !launch::toMaxPlayers(o.txtMaxPlayers);
     if (const auto* invalid = std::get_if<launch::MaxPlayersInvalid>(&composition)) {
         check(badMaxPlayers, "MaxPlayersInvalid without a bad max-players text in a host launch");
         check(invalid->text == o.txtMaxPlayers, "MaxPlayersInvalid does not carry the max-players text");

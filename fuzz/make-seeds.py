@@ -1,16 +1,21 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Writes the seed corpus fuzz/corpus/<target>/: a few small, meaningful inputs per fuzz target.
+"""Writes the seed corpus of each fuzz target into FOLDER/<target>/: a few small, meaningful inputs.
 
-The files are committed; run this again after changing the input format of a target
-(fuzz/ByteReader.h, or the range byte of fuzz_whole_number). It replaces the three folders.
+    fuzz/make-seeds.py FOLDER
+
+scripts/fuzz runs it before every fuzzing run. fuzz_compose numbers the settings in the order of
+the option table (KLEM_LAUNCH_OPTIONS in src/launch/LaunchOptions.h), which this script reads, so
+its seeds always set the settings their names say.
 """
 import pathlib
+import re
 import shutil
 import struct
+import sys
 
-CORPUS = pathlib.Path(__file__).resolve().parent / "corpus"
+SOURCE = pathlib.Path(__file__).resolve().parent.parent / "src" / "launch" / "LaunchOptions.h"
 
 
 # --- The byte format of ByteReader.h -------------------------------------------------------------
@@ -37,21 +42,17 @@ def texts(values):
     return bytes([len(values)]) + b"".join(text(v) for v in values)
 
 
-# The fields of LaunchOptions as fuzz_compose numbers them, then the extra parameters.
-FIELDS = [
-    ("chkEXE", number), ("txtEXE", text), ("lstSound", number), ("chkJoystick", number),
-    ("chkAnalog", number), ("chkSplitScreen", number), ("chkDemo", number), ("optDemoRecord", flag),
-    ("optDemoPlay", flag), ("txtDemo", text), ("chkOpenGL", number), ("chkManualRes", number),
-    ("txtWidth", text), ("txtHeight", text), ("chkWindowed", number), ("chkHighTime", number),
-    ("txtManualOps", text), ("lstWADFiles", texts), ("txtUserSkin", text), ("chkLoad", number),
-    ("Combo3", number), ("CharIndex", lambda v: bytes([v])), ("lblColor2", text), ("txtGameType", text),
-    ("txtPlayerName", text), ("HostAddress", text), ("check2", number), ("Check3", number),
-    ("txtMaxPlayers", text), ("txtMultiMap", text), ("Combo1", number), ("txtTimelimit", text),
-    ("chkNoSpecRings", number), ("chkSuddenDeath", number), ("chkAutoCTF", number),
-    ("chkForceSkin", number), ("chkNoAdvance", number), ("chkNoAdvertise", number),
-    ("chkPassword", number), ("txtPassword", text), ("chkTeamBattle", number),
-    ("lstTeamBattle", number), ("extra", text),
-]
+GAME_TYPES = ["Single", "Join", "Host"]
+ENCODERS = {
+    "int": number, "bool": flag, "std::string": text, "Texts": texts,
+    "std::uint8_t": lambda v: bytes([v]), "GameType": lambda v: bytes([GAME_TYPES.index(v)]),
+    "SkinTable": lambda v: b"".join(text(skin) for skin in v),
+}
+
+# The settings as fuzz_compose numbers them: the rows of the option table, then the extra
+# parameters.
+ROWS = re.findall(r"^\s*X\(\s*([\w:]+)\s*,\s*(\w+)\s*,", SOURCE.read_text(), re.MULTILINE)
+FIELDS = [(name, ENCODERS[kind]) for kind, name in ROWS] + [("extra", text)]
 INDEX = {name: (k, encode) for k, (name, encode) in enumerate(FIELDS)}
 
 
@@ -136,7 +137,7 @@ WHOLE_NUMBER = {
 
 
 def write(target, seeds):
-    folder = CORPUS / target
+    folder = pathlib.Path(sys.argv[1]) / target
     shutil.rmtree(folder, ignore_errors=True)
     folder.mkdir(parents=True)
     for name, data in seeds.items():

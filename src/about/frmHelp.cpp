@@ -27,18 +27,18 @@ frmHelp::frmHelp(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Orbitron Launcher - About"));
+    setWindowTitle(tr("Orbitron Launcher - About"));
     const QIcon icon = ui::programIcon();
     setWindowIcon(icon);
     setFixedSize(ui::toPixels(4050), ui::toPixels(2130));
 
-    Label1 = line(this, "Label1", QStringLiteral("Orbitron Launcher"), {120, 120, 2895, 255});
+    Label1 = line(this, "Label1", tr("Orbitron Launcher"), {120, 120, 2895, 255});
     QFont title = ui::dialogFont();
     title.setPixelSize(13); // 9.75 pt
     title.setUnderline(true);
     Label1->setFont(title);
-    Label2 = line(this, "Label2", QStringLiteral("Version " KLEM_VERSION), {120, 480, 2295, 255});
-    Label5 = line(this, "Label5", QStringLiteral("January 2, 2004"), {120, 720, 2415, 255});
+    Label2 = line(this, "Label2", tr("Version %1").arg(QStringLiteral(KLEM_VERSION)), {120, 480, 2295, 255});
+    Label5 = line(this, "Label5", tr("January 2, 2004"), {120, 720, 2415, 255});
     Label3 = line(this, "Label3", tr("Launcher code and design: the Orbitron team"), {120, 1080, 3735, 255});
     Label4 =
         line(this, "Label4", tr("Pictures drawn for Orbitron. Have fun out there!"), {120, 1440, 3735, 255});
@@ -50,10 +50,10 @@ frmHelp::frmHelp(QWidget* parent)
     Picture1->setPixmap(icon.pixmap(32, 32));
     Picture1->setAccessibleName(tr("Orbitron Launcher icon"));
 
-    lblClose = new ui::ButtonLabel(QStringLiteral("Close"), this);
+    lblClose = new ui::ButtonLabel(tr("Close"), this);
     lblClose->setObjectName(QStringLiteral("lblClose"));
     ui::setTwipsGeometry(lblClose, {2760, 1800, 1215, 255});
-    lblClose->setToolTip(QStringLiteral("Close the about window."));
+    lblClose->setToolTip(tr("Close the about window."));
     connect(lblClose, &ui::ButtonLabel::clicked, this, &frmHelp::lblClose_Click);
 }
 

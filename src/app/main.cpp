@@ -29,7 +29,6 @@ int main(int argc, char* argv[]) {
 #endif
     QApplication app(argc, argv);
     ui::applyLauncherStyle(app);
-    ui::endWhenLastWindowCloses();
     LauncherProgram launcher;
     launcher.form.show();
     return app.exec();

@@ -122,7 +122,7 @@ Composition composeLaunch(const LaunchOptions& o, std::string_view extraParams) 
     out << " -skin " << skin;
     out << " -color " << o.lblColor2;
 
-    if (o.txtGameType == "Join") {
+    if (o.txtGameType == GameType::Join) {
         out << " -connect " << o.HostAddress;
         if (checked(o.check2)) {
             out << " -nofiles";
@@ -130,7 +130,7 @@ Composition composeLaunch(const LaunchOptions& o, std::string_view extraParams) 
         if (checked(o.Check3)) {
             out << " -nodownload";
         }
-    } else if (o.txtGameType == "Host") {
+    } else if (o.txtGameType == GameType::Host) {
         const auto maxPlayers = toMaxPlayers(o.txtMaxPlayers);
         if (!maxPlayers) {
             return MaxPlayersInvalid{o.txtMaxPlayers};
@@ -156,7 +156,7 @@ Composition composeLaunch(const LaunchOptions& o, std::string_view extraParams) 
         out << " -server 1 -notime -timer " << o.txtTimelimit;
     }
 
-    if (o.txtGameType != "Single") {
+    if (o.txtGameType != GameType::Single) {
         out << " -name " << o.txtPlayerName;
     }
 

@@ -3,23 +3,16 @@
 // Creation, start-up state and close of the main window.
 #include "MainForm.h"
 
-#include "ButtonLabel.h"
+#include "Appearance.h"
 #include "InputLock.h"
-#include "LaunchOptions.h"
-#include "frmColor.h"
-#include "frmHelp.h"
-#include "mouse.h"
 #include "twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
 
@@ -30,15 +23,11 @@ MainForm::MainForm(const ui::Platform& platform, QWidget* parent)
       platform(platform) {
     buildLayout();
     connectHandlers();
+    findHolders();
     Form_Load();
 }
 
-MainForm::~MainForm() {
-    // The picker belongs to this window's life. The about window outlives it on screen; it is
-    // only deleted here when the program ends, or when it was closed and awaits its deletion.
-    delete colorPicker.data();
-    delete aboutWindow.data();
-}
+MainForm::~MainForm() = default;
 
 void MainForm::Form_Load() {
     // The panel grid: panel k in column k mod 2 and row k div 2; only panel 0 is in view.
@@ -57,7 +46,7 @@ void MainForm::Form_Load() {
 
 void MainForm::Form_QueryUnload() {
     // The picker closes with the main window; the close itself is never refused.
-    delete colorPicker.data();
+    appearance->closePicker();
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
@@ -76,28 +65,6 @@ void MainForm::showEvent(QShowEvent* event) {
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lstWADFiles->viewport()) {
-        switch (event->type()) {
-        case QEvent::DragEnter:
-        case QEvent::DragMove: {
-            auto* drag = static_cast<QDragMoveEvent*>(event);
-            drag->setAccepted(lstWADFiles_DragOver(drag->mimeData())); // refused: the "no entry" cursor
-            if (drag->isAccepted()) {
-                drag->setDropAction(Qt::CopyAction);
-            }
-            return true;
-        }
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            lstWADFiles_DragDrop(drop->mimeData());
-            drop->setDropAction(Qt::CopyAction);
-            drop->accept();
-            return true;
-        }
-        default:
-            return QWidget::eventFilter(watched, event);
-        }
-    }
     if (watched == txtMaxPlayers && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -111,28 +78,8 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainForm::connectHandlers() {
-    for (int k = 0; k < 4; ++k) {
-        ui::onPress(lblMainMenu[k], this, [this, k] { lblMainMenu_Click(k); });
-        ui::onMouseMove(lblMainMenu[k], [this, k] { lblMainMenu_MouseMove(k); });
-    }
-    for (int k = 0; k < 2; ++k) {
-        ui::onPress(spGameOpt[k], this, [this, k] { spGameOpt_Click(k); });
-        ui::onMouseMove(spGameOpt[k], [this, k] { spGameOpt_MouseMove(k); });
-        ui::onClick(frmMulti[k], [this, k] { frmMulti_Click(k); });
-        ui::onMouseMove(frmMulti[k], [this, k] { frmMulti_MouseMove(k); });
-        ui::onPress(Command3[k], this, [this, k] { Command3_Click(k); });
-    }
-    ui::onPress(lblIPMan, this, [this] { lblIPMan_Click(); });
-    ui::onPress(lblColor, this, [this] { lblColor_Click(); });
     ui::onPress(Command1, this, [this] { Command1_Click(); });
     txtMaxPlayers->installEventFilter(this);
-    lstWADFiles->viewport()->setAcceptDrops(true);
-    lstWADFiles->viewport()->installEventFilter(this);
-    ui::onPress(Command9, this, [this] { Command9_Click(); });
-    ui::onPress(Command10, this, [this] { Command10_Click(); });
-    ui::onPress(lblHelp, this, [this] { lblHelp_Click(); });
-    ui::onPress(Image1, this, [this] { Image1_Click(); });
-    connectDescriptions();
 
     runMenu = new QMenu(this);
     runMenu->setObjectName(QStringLiteral("runMenu"));

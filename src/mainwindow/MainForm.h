@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: every control of the launcher under its own name, and its event handlers.
+// The main window: the menu and its panels, the play mode, the description line and RUN!, with
+// the parts it is made of (the player's appearance, the add-on list, the about window and jokes).
 #pragma once
 
+#include "LaunchOptions.h"
 #include "Platform.h"
 
 #include <QColor>
@@ -13,34 +15,32 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
-class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
-class QMimeData;
-class QPushButton;
-class QRadioButton;
 class QToolButton;
-class frmColor;
-class frmHelp;
 
 namespace launch {
-struct LaunchOptions;
 struct LaunchCommand;
-} // namespace launch
+}
 
 namespace ui {
+class Animation;
 class ButtonLabel;
-class LineShape;
-class OutlineShape;
 class PictureButton;
 } // namespace ui
+
+namespace player {
+class Appearance;
+}
 
 // The green background that marks the selected menu entry and play mode (the handlers test it to
 // learn the selection), and the white of the entries and modes not selected.
@@ -49,6 +49,10 @@ inline const QColor unselectedWhite(0xFF, 0xFF, 0xFF);
 
 class MainForm : public QWidget {
     Q_OBJECT
+    // The play mode and the server address reach the game; they are read and shown by name.
+    Q_PROPERTY(launch::GameType txtGameType MEMBER txtGameType)
+    Q_PROPERTY(std::string HostAddress MEMBER HostAddress)
+
 public:
     explicit MainForm(const ui::Platform& platform, QWidget* parent = nullptr);
     ~MainForm() override;
@@ -63,107 +67,24 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // --- Menu, description line and window decoration (mainwindow/MainForm_layout.cpp, menu.cpp)
+    // --- Controls its own handlers work with (all others are found by name)
     std::array<ui::ButtonLabel*, 4> lblMainMenu{};
     QLabel* Label2 = nullptr;
-    std::array<ui::OutlineShape*, 2> Shape1{};
     ui::ButtonLabel* lblHelp = nullptr;
     ui::PictureButton* Image1 = nullptr;
-    QFrame* Picture1 = nullptr;
-    ui::LineShape* Line1 = nullptr;
-    ui::LineShape* Line2 = nullptr;
-    QToolButton* Command1 = nullptr;
-    QLabel* lblDesc = nullptr;
     std::array<QLabel*, 4> imgStashed{};
     std::array<QGroupBox*, 4> GamePanel{};
-
-    // --- Value holders: stored texts the user never sees (the play mode and colour number are
-    // set at start-up with the other launch options)
-    QString txtGameType;
-    QString txtMultiType = QStringLiteral("Join");
-    QString lblColor2;
-
-    // --- Game panel (mainwindow/MainForm_layout.cpp; behaviour in player/ and mainwindow/playMode.cpp)
-    QLabel* Label1 = nullptr;
-    ui::ButtonLabel* lblVersion = nullptr;
-    QLabel* Label4 = nullptr;
-    std::array<QToolButton*, 2> Command3{};
-    QFrame* Picture2 = nullptr;
-    QLabel* imgCharPic = nullptr;
-    QLabel* Label5 = nullptr;
-    ui::ButtonLabel* lblColor = nullptr;
+    QToolButton* Command1 = nullptr;
+    QLabel* lblDesc = nullptr;
     std::array<ui::ButtonLabel*, 2> spGameOpt{};
     std::array<QFrame*, 2> ngOpt{};
-    QCheckBox* chkLoad = nullptr;
-    QComboBox* Combo3 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLineEdit* txtPlayerName = nullptr;
     std::array<QGroupBox*, 2> frmMulti{};
-    QLabel* Label25 = nullptr;
     ui::ButtonLabel* lblIPMan = nullptr;
-    QLabel* Label14 = nullptr;
     QComboBox* Combo2 = nullptr;
-    QCheckBox* check2 = nullptr;
-    QCheckBox* Check3 = nullptr;
-    QCheckBox* Check4 = nullptr;
-    QLabel* Label21 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QLabel* Label12 = nullptr;
-    QLineEdit* txtTimelimit = nullptr;
-    QLabel* Label9 = nullptr;
     QLineEdit* txtMaxPlayers = nullptr;
-    QLabel* Label11 = nullptr;
-    QLineEdit* txtMultiMap = nullptr;
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
-
-    // --- WAD Files panel (mainwindow/MainForm_layout.cpp; behaviour in addons/)
-    QLabel* Label24 = nullptr;
-    QListWidget* lstWADFiles = nullptr;
-    QPushButton* Command9 = nullptr;
-    QPushButton* Command10 = nullptr;
-    QLabel* Label18 = nullptr;
-    QLineEdit* txtUserSkin = nullptr;
-
-    // --- Main Options panel (mainwindow/MainForm_layout.cpp)
-    QCheckBox* chkOpenGL = nullptr;
-    QCheckBox* chkWindowed = nullptr;
-    QCheckBox* chkManualRes = nullptr;
-    QLineEdit* txtWidth = nullptr;
-    QLabel* Label26 = nullptr;
-    QLineEdit* txtHeight = nullptr;
-    QCheckBox* chkEXE = nullptr;
-    QLineEdit* txtEXE = nullptr;
-    QCheckBox* chkHighTime = nullptr;
-    QCheckBox* chkJoystick = nullptr;
-    QCheckBox* chkAnalog = nullptr;
-    QCheckBox* chkSplitScreen = nullptr;
-    QGroupBox* fraDemo = nullptr;
-    QCheckBox* chkDemo = nullptr;
-    QRadioButton* optDemoPlay = nullptr;
-    QRadioButton* optDemoRecord = nullptr;
-    QLabel* Label7 = nullptr;
-    QLineEdit* txtDemo = nullptr;
-    QLabel* Label3 = nullptr;
-    QComboBox* lstSound = nullptr;
-    QLabel* Label19 = nullptr;
-    QLineEdit* txtManualOps = nullptr;
-
-    // --- Network Options panel (mainwindow/MainForm_layout.cpp)
-    QCheckBox* chkNoSpecRings = nullptr;
-    QCheckBox* chkSuddenDeath = nullptr;
-    QCheckBox* chkAutoCTF = nullptr;
-    QCheckBox* chkForceSkin = nullptr;
-    QCheckBox* chkNoAdvance = nullptr;
-    QCheckBox* chkNoAdvertise = nullptr;
-    QCheckBox* chkPassword = nullptr;
-    QLineEdit* txtPassword = nullptr;
-    QCheckBox* chkTeamBattle = nullptr;
-    QComboBox* lstTeamBattle = nullptr;
+    QMenu* runMenu = nullptr; // RUN!'s context menu
 
     // --- Fields of the window
-    std::array<QString, 3> Skins;
-    std::uint8_t CharIndex = 0;
     std::int16_t CurPanel = 0;
     std::int16_t MenuHover = 0;
     bool MenuBold = false;
@@ -171,65 +92,44 @@ private:
     std::int16_t CurMultiType = 0;
     std::int16_t ModeHover = 0;
     bool ModeBold = false;
-    std::uint8_t ReactionCount = 0;
-    QString HostAddress;
+    launch::GameType txtGameType = launch::GameType::Single;
+    launch::GameType txtMultiType = launch::GameType::Join; // the multiplayer kind last chosen
+    std::string HostAddress;
 
-    // The secondary windows while they exist.
-    QPointer<frmColor> colorPicker;
-    QPointer<frmHelp> aboutWindow;
-    QMenu* runMenu = nullptr; // RUN!'s context menu
+    // --- The parts
+    player::Appearance* appearance = nullptr;
+    QPointer<ui::Animation> cardSwitch; // the Join/Host switch while it runs
 
-    // --- Start-up and close (mainwindow/MainForm.cpp)
+    // --- Start-up and close (MainForm.cpp)
     void Form_Load();
     void Form_QueryUnload();
 
-    // --- Menu (mainwindow/menu.cpp)
+    // --- Menu (menu.cpp)
     void lblMainMenu_Click(int Index);
     void lblMainMenu_MouseMove(int Index);
     // The picture of menu entry k, read from the program's pictures the first time it is needed.
     QPixmap stashedPicture(int k);
+    void lblHelp_MouseMove();
+    void Form_MouseMove();
+    void Label2_MouseMove();
 
-    // --- Play mode (mainwindow/playMode.cpp)
+    // --- Play mode (playMode.cpp)
     void spGameOpt_Click(int Index);
     void spGameOpt_MouseMove(int Index);
     void frmMulti_Click(int Index);
     void frmMulti_MouseMove(int Index);
     void lblIPMan_Click();
-
-    // --- Character (player/character.cpp)
-    void Command3_Click(int Index);
-
-    // --- Colour (player/colorPicker.cpp)
-    void lblColor_Click();
-    void colorPicked(int number, const QColor& color);
-
-    // --- Description line (mainwindow/hover.cpp)
-    void lblHelp_MouseMove();
-    void Form_MouseMove();
-    void Label2_MouseMove();
     void GamePanel_MouseMove();
-    void ngOpt_MouseMove();
-    // The description line's text when nothing is described.
+
+    // --- Description line (descriptions.cpp)
+    // Shows `text` in the description line while the pointer moves over `control`.
+    void describe(QWidget* control, const QString& text);
     void describeNothing();
+    void ngOpt_MouseMove();
 
-    // --- Add-on files (addons/addons.cpp)
-    void Command9_Click();
-    void Command10_Click();
-    // Files dragged over the list: true when every item is a local file, which a drop then adds
-    // as Add would, in order. Anything else is refused and changes nothing.
-    bool lstWADFiles_DragOver(const QMimeData* data) const;
-    void lstWADFiles_DragDrop(const QMimeData* data);
-
-    // --- About window and eye candy (about/about.cpp, about/eyeCandy.cpp)
-    void lblHelp_Click();
-    void Image1_Click();
-
-    // --- Run button (mainwindow/launch.cpp)
+    // --- Run button (launch.cpp)
     void Command1_Click();
     void LaunchGame(const QString& ExtraParams = QString());
-    // Sets the controls and fields that hold launch options to `options`: at start-up, the
-    // defaults of LaunchOptions.
-    void showOptions(const launch::LaunchOptions& options);
     // The line a click on RUN! would start now, or none when max players is no number: then a
     // message says why the game was not started, or nothing was copied.
     enum class Purpose { Run, Copy };
@@ -238,8 +138,17 @@ private:
     void copyCommandLine();
     void txtMaxPlayers_KeyPress(int KeyAscii);
 
-    // --- Creation (mainwindow/MainForm_layout.cpp, MainForm.cpp): the window, then one function
-    // for each box and panel.
+    // --- The settings by name (options.cpp): where each row of the option table is held, found
+    // once when the window is made, and how it is read from there and shown there.
+    struct Holder {
+        std::function<void(launch::LaunchOptions&)> read;
+        std::function<void(const launch::LaunchOptions&)> show;
+    };
+    std::vector<Holder> holders;
+    void findHolders();
+    void showOptions(const launch::LaunchOptions& options);
+
+    // --- Creation (MainForm_layout.cpp): the window, then one function for each box and panel.
     void buildLayout();
     void buildMenu();
     void buildGamePanel();
@@ -248,9 +157,7 @@ private:
     void buildOptionsPanel();
     void buildNetworkPanel();
     void connectHandlers();
-    void connectDescriptions();
 
     ui::Platform platform;
     bool centredOnce = false;
-    int multiSwitches = 0; // counts Join/Host switches, so an overtaken one can stop
 };

@@ -1,13 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main menu: selecting a panel slides the panel grid; hovering an entry describes it.
+// The main menu: selecting a panel slides the panel grid; the pointer over an entry makes it bold
+// and describes it, the window's background takes the bold away again.
+#include "Animation.h"
 #include "ButtonLabel.h"
 #include "MainForm.h"
 #include "style.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace {
 
@@ -19,10 +23,10 @@ constexpr int row(int k) {
 }
 
 const char* const menuDescriptions[] = {
-    "Set the character and mode, and start playing.",
-    "Include WAD files to add custom levels and characters.",
-    "Set general options, like screen resolution and sound.",
-    "Set multiplayer options as the host.",
+    QT_TRANSLATE_NOOP("MainForm", "Set the character and mode, and start playing."),
+    QT_TRANSLATE_NOOP("MainForm", "Include WAD files to add custom levels and characters."),
+    QT_TRANSLATE_NOOP("MainForm", "Set general options, like screen resolution and sound."),
+    QT_TRANSLATE_NOOP("MainForm", "Set multiplayer options as the host."),
 };
 
 } // namespace
@@ -42,20 +46,25 @@ void MainForm::lblMainMenu_Click(int Index) {
     const int dx = 193 * (column(CurPanel) - column(Index));
     const int dy = 228 * (row(CurPanel) - row(Index));
 
+    // The entries stay disabled until the slide is over, so no second slide starts on top of it.
     for (auto* entry : lblMainMenu) {
         entry->setEnabled(false);
     }
+    auto* slide = new ui::Animation(platform.pacer, this);
     for (int step = 0; step < 20; ++step) {
-        platform.pacer.step(10, [&] {
+        slide->addStep(10, [this, dx, dy] {
             for (auto* panel : GamePanel) {
                 ui::moveTwips(panel, ui::twipsLeft(panel) + dx, ui::twipsTop(panel) + dy);
             }
         });
     }
-    for (auto* entry : lblMainMenu) {
-        entry->setEnabled(true);
-    }
-    CurPanel = static_cast<std::int16_t>(Index);
+    slide->onEnd([this, Index] {
+        for (auto* entry : lblMainMenu) {
+            entry->setEnabled(true);
+        }
+        CurPanel = static_cast<std::int16_t>(Index);
+    });
+    slide->start();
 }
 
 QPixmap MainForm::stashedPicture(int k) {
@@ -80,5 +89,33 @@ void MainForm::lblMainMenu_MouseMove(int Index) {
         MenuHover = static_cast<std::int16_t>(Index);
     }
     MenuBold = true;
-    lblDesc->setText(menuDescriptions[Index]);
+    lblDesc->setText(tr(menuDescriptions[Index]));
+}
+
+void MainForm::lblHelp_MouseMove() {
+    lblHelp->setBold(true);
+    lblDesc->setText(
+        tr("Click here to open the about dialog in case you're curious where this program comes from."));
+}
+
+void MainForm::Form_MouseMove() {
+    describeNothing();
+    if (MenuBold) {
+        for (auto* entry : lblMainMenu) {
+            entry->setBold(false);
+        }
+        MenuBold = false;
+    }
+    lblHelp->setBold(false);
+    lblMainMenu_MouseMove(-1);
+}
+
+void MainForm::Label2_MouseMove() {
+    Form_MouseMove();
+}
+
+void MainForm::mouseMoveEvent(QMouseEvent* event) {
+    // Only movements over the window's own background arrive here: every control stops its own.
+    Form_MouseMove();
+    event->accept();
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player colours the game knows, by number, and the characters with their defaults.
+// The player colours the game knows, by number.
 #pragma once
 
 #include <QColor>
@@ -11,7 +11,7 @@
 namespace player {
 
 struct PlayerColor {
-    const char* name; // shown as the swatch's tooltip
+    const char* name; // shown (translated) as the swatch's tooltip
     QColor color;
 };
 

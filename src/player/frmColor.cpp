@@ -26,7 +26,7 @@ frmColor::frmColor(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWi
         swatch->setBackgroundColor(entry.color);
         swatch->setTextColor(Qt::white);
         swatch->setFont(swatchFont);
-        swatch->setToolTip(QString::fromLatin1(entry.name));
+        swatch->setToolTip(tr(entry.name));
         swatch->setAccessibleName(swatch->toolTip());
         connect(swatch, &ui::ButtonLabel::clicked, this, [this, n] { lblColor_Click(n); });
         lblColor[static_cast<std::size_t>(n)] = swatch;

@@ -1,31 +1,36 @@
 // SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Timed animation steps that keep the window responsive between moves.
+// The clock that animations keep their pace by.
 #pragma once
 
 #include <QElapsedTimer>
+#include <QtGlobal>
 
 #include <functional>
 
+class QObject;
+
 namespace ui {
 
-// One animation step: read the clock and set the step's deadline (now + delayMs), make the
-// step's moves, then process pending window events until the deadline, at least once. Other
-// handlers may run while a step waits.
+// Time and timed calls for animations: the program's real clock, or a test's own.
 class Pacer {
 public:
     virtual ~Pacer() = default;
-    virtual void step(int delayMs, const std::function<void()>& moves) = 0;
+    // Nanoseconds on a steady clock.
+    virtual qint64 now() = 0;
+    // Calls `callback` from the application's event loop once now() has reached `deadline`,
+    // unless `context` has been deleted by then. Returns at once.
+    virtual void at(qint64 deadline, QObject* context, std::function<void()> callback) = 0;
 };
 
-// The program's pacer: waits for the deadline in a local event loop woken by a precise timer,
-// and sleeps off the last fraction of a millisecond, so an animation keeps its pace and costs
-// almost no processor time. Once the application is quitting, steps no longer wait, so a running
-// animation finishes at once and the program can end.
+// The program's clock: a precise timer of the application's event loop, set to the next whole
+// millisecond at or after the deadline, so a call never comes early and an animation whose
+// deadlines add up from its start never drifts.
 class RealPacer final : public Pacer {
 public:
     RealPacer();
-    void step(int delayMs, const std::function<void()>& moves) override;
+    qint64 now() override;
+    void at(qint64 deadline, QObject* context, std::function<void()> callback) override;
 
 private:
     QElapsedTimer clock;

@@ -145,8 +145,4 @@ void applyLauncherStyle(QApplication& app) {
     app.setFont(dialogFont());
 }
 
-void endWhenLastWindowCloses() {
-    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, &QCoreApplication::quit);
-}
-
 } // namespace ui

@@ -27,9 +27,4 @@ QFont fixedFont();
 // renders the same whatever the desktop's theme.
 void applyLauncherStyle(QApplication& app);
 
-// Ends the application's event loop as soon as its last window has closed, right then and there,
-// also when that happens in the middle of an animation's nested event loop. (Qt's own automatic
-// quit posts an event for later, which a nested loop can lose, leaving a program without windows.)
-void endWhenLastWindowCloses();
-
 } // namespace ui

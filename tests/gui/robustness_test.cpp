@@ -71,7 +71,6 @@ class RobustnessTest : public QObject {
     testsupport::InstantPacer pacer;
 
 private slots:
-    void initTestCase() { ui::endWhenLastWindowCloses(); }
     void init() { testsupport::failOnAnyWarning(); }
     void cleanup() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -173,6 +172,7 @@ private slots:
         }
         testsupport::control<QLineEdit>(&window, "txtMaxPlayers")->setText(QStringLiteral("8"));
         testsupport::control<QListWidget>(&window, "lstWADFiles")->addItem(attack);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the finished animations
         const auto children = window.findChildren<QObject*>().size();
         std::size_t launches = 0;
         const auto cycle = [&](int rounds) {

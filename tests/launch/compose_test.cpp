@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+using launch::GameType;
 using launch::LaunchCommand;
 using launch::LaunchOptions;
 
@@ -52,13 +53,14 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"hosting",
              [](LaunchOptions& o) {
                  o.lstWADFiles = {"levels.wad"};
-                 o.txtGameType = "Host";
+                 o.txtGameType = GameType::Host;
              },
              "klemwin -file levels.wad -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 1 -noadvertise "
              "-server 1 -notime -timer 5 -name Comet "},
         Case{"joining",
              [](LaunchOptions& o) {
-                 std::tie(o.txtGameType, o.HostAddress, o.check2) = std::tuple("Join", "192.168.0.10", 1);
+                 std::tie(o.txtGameType, o.HostAddress, o.check2) =
+                     std::tuple(GameType::Join, "192.168.0.10", 1);
              },
              "klemwin -skin COMET -color 7 -connect 192.168.0.10 -nofiles -name Comet "},
         Case{"savedGame", [](LaunchOptions& o) { std::tie(o.chkLoad, o.Combo3) = std::tuple(1, 2); },
@@ -67,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"savedGameEndsAtTheSlot",
              [](LaunchOptions& o) {
                  std::tie(o.chkLoad, o.Combo3, o.txtGameType, o.txtMaxPlayers, o.txtManualOps) =
-                     std::tuple(1, -1, "Host", "not a number", "-manual");
+                     std::tuple(1, -1, GameType::Host, "not a number", "-manual");
                  o.chkOpenGL = o.chkAnalog = o.chkSplitScreen = 1;
              },
              "klemwin -analog -splitscreen -opengl -loadgame -1", "extra"},
@@ -85,16 +87,16 @@ INSTANTIATE_TEST_SUITE_P(
                      std::tuple("h", 1, "ab", 1);
              },
              "klemwin -width a b -height  -skin  -color 7 "},
-        Case{"bothDemoOptionsAndAnUnknownMode",
+        Case{"bothDemoOptions",
              [](LaunchOptions& o) {
                  std::tie(o.chkDemo, o.optDemoRecord, o.optDemoPlay, o.txtDemo) =
                      std::tuple(1, true, true, "x");
-                 std::tie(o.txtGameType, o.lstSound, o.txtUserSkin) = std::tuple("join", 8, " ");
+                 std::tie(o.lstSound, o.txtUserSkin) = std::tuple(8, " ");
              },
-             "klemwin -record x -playdemo x -skin   -color 7 -name Comet "},
+             "klemwin -record x -playdemo x -skin   -color 7 "},
         Case{"everyHostRuleInItsOrder",
              [](LaunchOptions& o) {
-                 o.txtGameType = "Host";
+                 o.txtGameType = GameType::Host;
                  o.chkNoSpecRings = o.chkSuddenDeath = o.chkAutoCTF = o.chkForceSkin = o.chkNoAdvance = 1;
                  std::tie(o.chkPassword, o.txtPassword, o.chkTeamBattle, o.lstTeamBattle) =
                      std::tuple(1, "pw", 1, 1);
@@ -106,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"hostWithEmptyValues",
              [](LaunchOptions& o) {
                  std::tie(o.txtGameType, o.chkNoAdvertise, o.chkTeamBattle, o.txtMaxPlayers) =
-                     std::tuple("Host", 0, 1, " 07.5");
+                     std::tuple(GameType::Host, 0, 1, " 07.5");
                  o.Combo1 = o.lstTeamBattle = -1;
                  o.txtMultiMap = o.txtTimelimit = "";
              },
@@ -115,7 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The max-players text may be any 16-bit number here; only Enter in its box checks for 0 to 255.
         Case{"teamBattleByColour",
              [](LaunchOptions& o) {
-                 std::tie(o.txtGameType, o.chkTeamBattle, o.txtMaxPlayers) = std::tuple("Host", 1, "-1");
+                 std::tie(o.txtGameType, o.chkTeamBattle, o.txtMaxPlayers) =
+                     std::tuple(GameType::Host, 1, "-1");
              },
              "klemwin -skin COMET -color 7 -maxplayers -1 -warp 90 -gametype 1 -noadvertise -teamplay "
              "-server 1 -notime -timer 5 -name Comet "},

@@ -1,0 +1,148 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The character arrows step through the characters and slide the portrait strip; the colour
+// field opens the picker right on top of itself.
+#include "Appearance.h"
+
+#include "Animation.h"
+#include "ButtonLabel.h"
+#include "InputLock.h"
+#include "characterLooks.h"
+#include "controls.h"
+#include "frmColor.h"
+#include "mouse.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace player {
+
+Appearance::Appearance(QWidget* gamePanel, ui::Pacer& pacer)
+    : QObject(gamePanel), gamePanel(gamePanel), pacer(pacer) {
+    using ui::place;
+    Label4 = place(ui::label(tr("Character"), Qt::AlignCenter), gamePanel, QStringLiteral("Label4"),
+                   {1300, 240, 1095, 255});
+    Command3[0] = place(ui::pictureButton(QStringLiteral(":/pictures/arrow-left.gif"), {13, 13}), gamePanel,
+                        ui::indexed("Command3", 0), {1200, 600, 255, 255});
+    Picture2 = place(new QFrame, gamePanel, QStringLiteral("Picture2"), {1440, 480, 800, 530});
+    Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture2->setLineWidth(1);
+    // The portrait strip is measured in pixels inside the picture box's border.
+    auto* portraitWindow = new QWidget(Picture2);
+    portraitWindow->setGeometry(Picture2->contentsRect());
+    portraitWindow->setMouseTracking(true);
+    imgCharPic = ui::pictureLabel(QStringLiteral(":/pictures/characters.jpg"));
+    imgCharPic->setParent(portraitWindow);
+    imgCharPic->setObjectName(QStringLiteral("imgCharPic"));
+    imgCharPic->setGeometry(0, 0, 144, 32);
+    imgCharPic->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Command3[1] = place(ui::pictureButton(QStringLiteral(":/pictures/arrow-right.gif"), {13, 13}), gamePanel,
+                        ui::indexed("Command3", 1), {2240, 600, 255, 255});
+    Command3[0]->setAccessibleName(tr("Previous character"));
+    Command3[1]->setAccessibleName(tr("Next character"));
+    Picture2->setAccessibleName(tr("Character portrait"));
+    imgCharPic->setAccessibleName(tr("Character portrait"));
+    Label5 = place(ui::label(tr("Color"), Qt::AlignCenter), gamePanel, QStringLiteral("Label5"),
+                   {2640, 360, 975, 255});
+    lblColor = place(new ui::ButtonLabel, gamePanel, QStringLiteral("lblColor"), {2640, 600, 975, 255},
+                     tr("Set color in multiplayer mode"));
+    lblColor->setBackgroundColor(QColor(0x00, 0x00, 0xFF));
+    lblColor->setTextColor(Qt::white);
+    lblColor->setBold(true);
+    lblColor->setAccessibleName(tr("Color"));
+
+    for (int k = 0; k < 2; ++k) {
+        ui::onPress(Command3[k], this, [this, k] { Command3_Click(k); });
+        ui::onMouseMove(Command3[k],
+                        [this] { emit describe(tr("Click these arrows to change your character.")); });
+    }
+    ui::onMouseMove(Picture2, [this] {
+        emit describe(tr("This is the character you are currently using. Click the arrows to change it."));
+    });
+    ui::onPress(lblColor, this, [this] { lblColor_Click(); });
+    ui::onMouseMove(lblColor,
+                    [this] { emit describe(tr("Change your color. Only works in multiplayer modes.")); });
+}
+
+Appearance::~Appearance() {
+    delete colorPicker.data(); // it has no owner window, so it is not deleted with the main window
+}
+
+void Appearance::followName(QLineEdit* nameBox) {
+    txtPlayerName = nameBox;
+}
+
+void Appearance::modeChosen(bool multiplayerChosen) {
+    multiplayer = multiplayerChosen;
+    if (CharIndex < characterLooks().size()) {
+        lblColor->setBackgroundColor(characterLooks()[CharIndex].swatch);
+    }
+}
+
+void Appearance::closePicker() {
+    delete colorPicker.data();
+}
+
+void Appearance::Command3_Click(int Index) {
+    auto* slide = new ui::Animation(pacer, this);
+    slide->lock(gamePanel);
+
+    // Step without wrapping; at either end the rest still runs.
+    if (Index == 0 && CharIndex != 0) {
+        --CharIndex;
+    } else if (Index != 0 && CharIndex + 1U < launch::characters.size()) {
+        ++CharIndex;
+    }
+
+    const std::size_t c = CharIndex;
+    const CharacterLook& look = characterLooks()[c];
+    emit describe(QString::fromStdString(Skins[c]) + QStringLiteral("\r\n") + tr(look.description));
+    lblColor->setBackgroundColor(look.swatch);
+    lblColor2 = launch::characters[c].colorNumber;
+
+    // The name follows the character only while it is, in any case, the own name of a neighbour
+    // in the list: the character the arrows came from.
+    for (const std::size_t neighbour : {c - 1, c + 1}) {
+        if (neighbour < launch::characters.size() &&
+            txtPlayerName->text().compare(QLatin1String(launch::characters[neighbour].defaultName),
+                                          Qt::CaseInsensitive) == 0) {
+            txtPlayerName->setText(QString::fromLatin1(launch::characters[c].defaultName));
+        }
+    }
+
+    // One pixel per step towards the target, never onto it.
+    const int target = look.stripOffset;
+    const int s = (target > imgCharPic->x()) - (target < imgCharPic->x());
+    for (int p = imgCharPic->x(); p != target; p += s) {
+        slide->addStep(10, [this, p] { imgCharPic->move(p, imgCharPic->y()); });
+    }
+    slide->start();
+}
+
+void Appearance::lblColor_Click() {
+    if (!multiplayer) {
+        return;
+    }
+    // The click that reached the field took the focus from a picker still open, which closes it;
+    // whether the window system has said so yet or not, a fresh picker opens.
+    if (colorPicker) {
+        colorPicker->close();
+    }
+    colorPicker = new frmColor; // no owner window, as the field's window is not the picker's owner
+    connect(colorPicker, &frmColor::picked, this, &Appearance::colorPicked);
+    colorPicker->show();
+    // Its top-left corner on the field's, wherever the window frame puts the field on screen.
+    colorPicker->move(lblColor->mapToGlobal(QPoint(0, 0)));
+    colorPicker->raise();
+    colorPicker->activateWindow();
+    colorPicker->setFocus();
+}
+
+void Appearance::colorPicked(int number, const QColor& color) {
+    lblColor->setBackgroundColor(color);
+    lblColor2 = std::to_string(number);
+}
+
+} // namespace player

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The controls every window part makes the same way.
+#include "controls.h"
+
+#include "mouse.h"
+#include "style.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QToolButton>
+
+namespace ui {
+
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QLabel* label(const QString& caption, Qt::Alignment alignment) {
+    auto* l = new QLabel(caption);
+    l->setAlignment(alignment);
+    l->setTextFormat(Qt::PlainText);
+    keepMouseMoves(l);
+    return l;
+}
+
+QToolButton* pictureButton(const QString& picture, const QSize& size) {
+    auto* button = new QToolButton;
+    button->setIcon(QIcon(picture));
+    button->setIconSize(size);
+    button->setAutoRaise(false);
+    return button;
+}
+
+QLabel* pictureLabel(const QString& file) {
+    auto* image = new QLabel;
+    image->setPixmap(picture(file));
+    return image;
+}
+
+} // namespace ui
