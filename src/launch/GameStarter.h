@@ -5,15 +5,56 @@
 
 #include "LaunchOptions.h"
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace launch {
 
+// Why a game did not start, and what the user needs to know to put it right: the program, the
+// folders looked in, the system's own words. The window puts it into words.
+struct StartFailure {
+    enum class Reason {
+        NulCharacter,         // the line holds a NUL character, which no program can be given
+        EmptyName,            // the line begins with a blank: it names no program
+        NotFound,             // no program named `program` in `folders`; `unusable` is a file of
+                              // that name that cannot run, if there is one
+        EmptyFile,            // `program` (the file found, as all below) is empty
+        UnreadableFile,       // `program` cannot be read: `detail`
+        BrokenWindowsProgram, // `program` begins like a Windows program but is none
+        WineMissing,          // `program` is a Windows program, and no wine is in `folders`
+        WineStartMissing,     // ... and wine is there, but the launcher's wine-start.exe is missing
+        NoWaitingThread,      // no thread could be made to wait for the game: `detail`
+        LineTooLong,          // Windows: the line has `detail` UTF-16 units, more than longestLine
+        Refused,              // the system refused to run `program`: `detail`
+    };
+    // The longest command line Windows passes on, in UTF-16 units without the final NUL.
+    static constexpr std::size_t longestLine = 32766;
+
+    Reason reason = Reason::NotFound;
+    std::string program; // UTF-8
+    std::vector<std::filesystem::path> folders;
+    std::optional<std::filesystem::path> unusable;
+    std::string detail; // UTF-8
+};
+
 struct StartResult {
     bool started = false;
-    std::string error; // when not started: what was looked for, where, and what went wrong
+    StartFailure failure; // when not started
 };
+
+// A start that failed for `reason`, concerning `program` (UTF-8), with the system's words.
+inline StartResult failedStart(StartFailure::Reason reason, std::string program = {},
+                               std::string detail = {}) {
+    StartResult result;
+    result.failure.reason = reason;
+    result.failure.program = std::move(program);
+    result.failure.detail = std::move(detail);
+    return result;
+}
 
 // Starts one game process per call and returns as soon as it exists; never waits for the game.
 class GameStarter {

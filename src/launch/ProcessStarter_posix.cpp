@@ -3,7 +3,6 @@
 // Game start on POSIX systems: posix_spawn of the program itself with the words as argv.
 #include "GameStarter.h"
 #include "programLookup.h"
-#include "startMessage.h"
 #include "startPlan.h"
 
 #include <algorithm>
@@ -152,11 +151,10 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     std::vector<std::string> environment;
     const ProgramKind kind = programKind(found);
     if (kind == ProgramKind::Empty) {
-        return {false, startFailedMessage(found, "the file is empty")};
+        return failedStart(StartFailure::Reason::EmptyFile, found.u8string());
     }
     if (kind == ProgramKind::BrokenWindows) {
-        return {false, startFailedMessage(
-                           found, "it begins like a Windows program but is none (damaged or cut short)")};
+        return failedStart(StartFailure::Reason::BrokenWindowsProgram, found.u8string());
     }
     if (kind == ProgramKind::Windows) {
         // Wine would put the program's full path in place of the first word: wine-start.exe,
@@ -164,8 +162,13 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
         // the show-window hint, as the launcher does on Windows.
         const LookupResult wine = findOnSearchPath("wine");
         const fs::path starter = wineStarter(launcherFolder);
-        if (!wine.program || starter.empty()) {
-            return {false, wineMissingMessage(found, wine)};
+        if (!wine.program) {
+            StartResult noWine = failedStart(StartFailure::Reason::WineMissing, found.u8string());
+            noWine.failure.folders = wine.folders;
+            return noWine;
+        }
+        if (starter.empty()) {
+            return failedStart(StartFailure::Reason::WineStartMissing, found.u8string());
         }
         program = *wine.program;
         words = {program.string(), starter.string(), std::to_string(static_cast<int>(style)), found.string(),
@@ -177,9 +180,7 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     try {
         reaper.emplace();
     } catch (const std::system_error& error) {
-        return {false,
-                startFailedMessage(found, "the launcher could not make the thread that waits for it (" +
-                                              error.code().message() + ")")};
+        return failedStart(StartFailure::Reason::NoWaitingThread, found.u8string(), error.code().message());
     }
     std::vector<char*> argv = pointers(words);
     std::vector<char*> envp = pointers(environment);
@@ -190,10 +191,9 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     if (error != 0) {
         // A file this process may not read can still be a program it may run; when it is not, that
         // is the reason.
-        const std::string reason = std::strerror(error);
-        return {false, startFailedMessage(found, kind == ProgramKind::Unreadable
-                                                     ? "the file cannot be read (" + reason + ")"
-                                                     : reason)};
+        return failedStart(kind == ProgramKind::Unreadable ? StartFailure::Reason::UnreadableFile
+                                                           : StartFailure::Reason::Refused,
+                           found.u8string(), std::strerror(error));
     }
     reaper->collect(pid);
     return {true, {}};

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Game start on Windows: CreateProcessW with the command line and the show-window hint.
 #include "GameStarter.h"
-#include "startMessage.h"
 #include "startPlan.h"
 
 #include <string>
@@ -72,12 +71,9 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     std::wstring commandLine = toWide(line);
     // Windows takes at most 32767 UTF-16 units with the final NUL; a longer line would fail to
     // start or, on some systems, reach the game cut short.
-    constexpr std::size_t longestLine = 32766;
-    if (commandLine.size() > longestLine) {
-        return {false,
-                startFailedMessage(found, "the command line is too long for Windows (" +
-                                              std::to_string(commandLine.size()) + " characters, at most " +
-                                              std::to_string(longestLine) + ")")};
+    if (commandLine.size() > StartFailure::longestLine) {
+        return failedStart(StartFailure::Reason::LineTooLong, found.u8string(),
+                           std::to_string(commandLine.size()));
     }
 
     STARTUPINFOW startup{};
@@ -90,7 +86,8 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         const DWORD error = GetLastError();
-        return {false, startFailedMessage(found, systemMessage(error, found.filename().u8string()))};
+        return failedStart(StartFailure::Reason::Refused, found.u8string(),
+                           systemMessage(error, found.filename().u8string()));
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -5,20 +5,27 @@
 
 #include "commandLine.h"
 #include "programLookup.h"
-#include "startMessage.h"
 
 namespace launch {
 
 std::variant<StartPlan, StartResult> planStart(const std::string& line,
                                                const std::filesystem::path& launcherFolder) {
     if (line.find('\0') != std::string::npos) {
-        return StartResult{false, nulCharacterMessage()};
+        return failedStart(StartFailure::Reason::NulCharacter);
     }
     std::vector<std::string> words = splitCommandLine(line);
     const std::string name = words.empty() ? std::string() : words.front();
     const LookupResult lookup = findProgram(name, currentSearchPlaces(launcherFolder));
     if (!lookup.program) {
-        return StartResult{false, notFoundMessage(programNameOf(line, name), lookup)};
+        // A line that begins with a blank names no program, though the process start would take
+        // the first option word in its place; an empty name is never looked up.
+        if (line.empty() || isBlank(line.front())) {
+            return failedStart(StartFailure::Reason::EmptyName);
+        }
+        StartResult notFound = failedStart(StartFailure::Reason::NotFound, name);
+        notFound.failure.folders = lookup.folders;
+        notFound.failure.unusable = lookup.unusable;
+        return notFound;
     }
     return StartPlan{std::move(words), *lookup.program};
 }

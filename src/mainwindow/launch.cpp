@@ -10,6 +10,78 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
+namespace {
+
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QString listed(const std::vector<std::filesystem::path>& folders) {
+    QString list;
+    for (const auto& folder : folders) {
+        list += QStringLiteral("\n  ") + text(folder.u8string());
+    }
+    return list;
+}
+
+// Why the game did not start, said as the user needs it: what was looked for, where, and what to do.
+QString startFailureText(const launch::StartFailure& failure) {
+    using Reason = launch::StartFailure::Reason;
+    const QString program = text(failure.program);
+    const auto couldNotStart = [&](const QString& why) {
+        return MainForm::tr("Could not start the game %1: %2.").arg(program, why);
+    };
+    switch (failure.reason) {
+    case Reason::NulCharacter:
+        return MainForm::tr(
+            "Could not start the game: a text box holds a NUL character, which cannot be passed "
+            "to the game.\nRemove it and press RUN! again.");
+    case Reason::EmptyName:
+        return MainForm::tr("Could not start the game: the program name is empty.\nType a name next to "
+                            "\"Alternate EXE:\" in Main Options, or untick it.");
+    case Reason::NotFound:
+        return MainForm::tr("Could not start the game: no program named \"%1\" was found.\n\nLooked in:%2")
+                   .arg(program, listed(failure.folders)) +
+               (failure.unusable ? MainForm::tr("\n\n%1 exists but is not a program that can be run.")
+                                       .arg(text(failure.unusable->u8string()))
+                                 : QString()) +
+               MainForm::tr(
+                   "\n\nPut the game beside the launcher, or set \"Alternate EXE:\" in Main Options.");
+    case Reason::EmptyFile:
+        return couldNotStart(MainForm::tr("the file is empty"));
+    case Reason::UnreadableFile:
+        return couldNotStart(MainForm::tr("the file cannot be read (%1)").arg(text(failure.detail)));
+    case Reason::BrokenWindowsProgram:
+        return couldNotStart(
+            MainForm::tr("it begins like a Windows program but is none (damaged or cut short)"));
+    case Reason::WineMissing:
+        return MainForm::tr(
+                   "Could not start the game %1: it is a Windows program, and Wine is needed to start it "
+                   "here.\n\nInstall Wine (the package \"wine\") and press RUN! again.\n\nLooked for "
+                   "wine in:%2")
+            .arg(program, listed(failure.folders));
+    case Reason::WineStartMissing:
+        return MainForm::tr(
+                   "Could not start the game %1: it is a Windows program, and wine-start.exe, which the "
+                   "launcher brings to start Windows games through Wine, is missing beside it.\n\n"
+                   "Install the launcher again.")
+            .arg(program);
+    case Reason::NoWaitingThread:
+        return couldNotStart(MainForm::tr("the launcher could not make the thread that waits for it (%1)")
+                                 .arg(text(failure.detail)));
+    case Reason::LineTooLong:
+        return couldNotStart(
+            MainForm::tr("the command line is too long for Windows (%1 characters, at most %2)")
+                .arg(text(failure.detail))
+                .arg(launch::StartFailure::longestLine));
+    case Reason::Refused:
+        break;
+    }
+    return couldNotStart(text(failure.detail));
+}
+
+} // namespace
+
 void MainForm::Command1_Click() {
     LaunchGame();
 }
@@ -40,7 +112,7 @@ void MainForm::LaunchGame(const QString& ExtraParams) {
     const auto result = platform.starter.start(command->line, command->windowStyle);
     if (!result.started) {
         platform.dialogs.message(this,
-                                 {tr("Cannot start the game"), QString::fromStdString(result.error),
+                                 {tr("Cannot start the game"), startFailureText(result.failure),
                                   ui::MessageButtons::Ok, ui::MessageIcon::Stop, ui::MessageAnswer::Ok});
     }
 }

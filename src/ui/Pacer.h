@@ -4,9 +4,12 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QtGlobal>
 
 #include <functional>
+#include <map>
+#include <utility>
 
 class QObject;
 
@@ -34,6 +37,25 @@ public:
 
 private:
     QElapsedTimer clock;
+};
+
+// A clock of its own: time passes only from one timed call to the next, so every animation runs to
+// its end within the click that starts it, and animations that overlap take turns exactly as their
+// times say. For showing every state of a window at once (klem-snapshots) and for tests.
+class InstantPacer : public Pacer {
+public:
+    qint64 now() override;
+    void at(qint64 deadline, QObject* context, std::function<void()> callback) override;
+
+protected:
+    // A timed call was asked for, `delayMs` from now; an animation asks right after each step's
+    // moves. The call itself is already in its place in time.
+    virtual void scheduled(int delayMs);
+
+private:
+    qint64 clock = 0;
+    bool running = false;
+    std::multimap<qint64, std::pair<QPointer<QObject>, std::function<void()>>> due; // in order of time
 };
 
 } // namespace ui

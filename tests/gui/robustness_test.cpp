@@ -68,7 +68,7 @@ class RobustnessTest : public QObject {
 
     testsupport::ScriptedDialogs dialogs;
     testsupport::RecordingStarter starter;
-    testsupport::InstantPacer pacer;
+    testsupport::RecordingPacer pacer;
 
 private slots:
     void init() { testsupport::failOnAnyWarning(); }

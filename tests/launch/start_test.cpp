@@ -11,11 +11,14 @@
 #include <fstream>
 #include <functional>
 #include <thread>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 using launch::ProcessStarter;
+using launch::StartFailure;
+using Reason = launch::StartFailure::Reason;
 using launch::WindowStyle;
 using testsupport::StandinStart;
 
@@ -83,17 +86,18 @@ protected:
     StandinStart started(const std::string& line, WindowStyle style = WindowStyle::Normal) {
         const auto before = testsupport::waitForStandinRecords(record, 0).size();
         const auto result = ProcessStarter(launcherFolder).start(line, style);
-        EXPECT_TRUE(result.started) << line << "\n" << result.error;
+        EXPECT_TRUE(result.started) << line << "\n"
+                                    << result.failure.program << ": " << result.failure.detail;
         const auto records = testsupport::waitForStandinRecords(record, before + 1);
         return records.size() > before ? records.back() : StandinStart{};
     }
 
-    // The error of a start that must fail; nothing may run.
-    std::string refused(const std::string& line) {
+    // Why a start that must fail failed; nothing may run.
+    StartFailure refused(const std::string& line) {
         const auto result = ProcessStarter(launcherFolder).start(line, WindowStyle::Normal);
         EXPECT_FALSE(result.started) << line;
         refusedOne = true;
-        return result.error;
+        return result.failure;
     }
 };
 
@@ -192,42 +196,46 @@ TEST_F(Start, everyStartIsAnotherGameAndNoneIsLeftAsAZombie) {
     EXPECT_EQ(testsupport::zombieChildren(), "") << "exited games were not reaped";
 }
 
-// Without a program to run nothing starts, and the error says what was looked for, where, and
+// Without a program to run nothing starts, and the failure says what was looked for, where, and
 // what is wrong with a file of that name.
-TEST_F(Start, withoutAProgramNothingStartsAndTheErrorSaysWhy) {
+TEST_F(Start, withoutAProgramNothingStartsAndTheFailureSaysWhy) {
     fs::remove(game);
-    const std::string missing = refused("klemwin -skin COMET");
-    for (const auto& part : {std::string("\"klemwin\""), launcherFolder.u8string(), currentFolder.u8string(),
-                             pathFolder.u8string()}) {
-        EXPECT_NE(missing.find(part), std::string::npos) << part << " is not in:\n" << missing;
-    }
+    const StartFailure missing = refused("klemwin -skin COMET");
+    EXPECT_EQ(std::tie(missing.reason, missing.program),
+              std::make_tuple(Reason::NotFound, std::string("klemwin")));
+    EXPECT_EQ(
+        std::vector<fs::path>(missing.folders.begin(), missing.folders.begin() + 3), // then the system's
+        (std::vector<fs::path>{launcherFolder, currentFolder, pathFolder}));
     // An empty alternate name: the line begins with a blank. A NUL would cut the words short.
-    EXPECT_NE(refused(" -skin COMET -color 7 ").find("program name is empty"), std::string::npos);
-    EXPECT_NE(refused(std::string("klemwin -name a\0b", 16)).find("NUL"), std::string::npos);
-    const std::pair<std::function<void()>, const char*> unusable[] = {
-        {[&] { fs::create_directory(game); }, "is not a program"},
-        {[&] { std::ofstream(game) << "data"; }, "is not a program"}, // no program image, not executable
+    EXPECT_EQ(refused(" -skin COMET -color 7 ").reason, Reason::EmptyName);
+    EXPECT_EQ(refused(std::string("klemwin -name a\0b", 16)).reason, Reason::NulCharacter);
+    const std::tuple<std::function<void()>, Reason, const char*> unusable[] = {
+        {[&] { fs::create_directory(game); }, Reason::NotFound, ""},
+        {[&] { std::ofstream(game) << "data"; }, Reason::NotFound, ""}, // no program image, not executable
 #ifdef _WIN32
         {[&] { // an image header pointing to an empty PE header: the system's reason reads as a sentence
              std::string image(0x200, '\0');
              image.replace(0, 2, "MZ").replace(0x40, 2, "PE")[0x3c] = 0x40;
              std::ofstream(game, std::ios::binary) << image;
          },
-         ": "},
+         Reason::Refused, " "},
 #else
-        {[&] { fs::create_symlink(scratch / "gone", game); }, "is not a program"},
-        {[&] { makeProgram(game, ""); }, "the file is empty"},
-        {[&] { makeProgram(game, "MZ, but no program"); }, "begins like a Windows program but is none"},
-        {[&] { makeProgram(game, "#!/nowhere/to/be/found\n"); }, "No such file or directory"},
+        {[&] { fs::create_symlink(scratch / "gone", game); }, Reason::NotFound, ""},
+        {[&] { makeProgram(game, ""); }, Reason::EmptyFile, ""},
+        {[&] { makeProgram(game, "MZ, but no program"); }, Reason::BrokenWindowsProgram, ""},
+        {[&] { makeProgram(game, "#!/nowhere/to/be/found\n"); }, Reason::Refused,
+         "No such file or directory"},
 #endif
     };
-    for (const auto& [make, says] : unusable) {
+    for (const auto& [make, reason, says] : unusable) {
         fs::remove_all(game);
         make();
-        const std::string error = refused("klemwin -skin COMET");
-        EXPECT_NE(error.find(says), std::string::npos) << error;
-        EXPECT_NE(error.find(game.u8string()), std::string::npos) << error;
-        EXPECT_EQ(error.find("%1"), std::string::npos) << error;
+        const StartFailure failure = refused("klemwin -skin COMET");
+        EXPECT_EQ(failure.reason, reason) << failure.detail;
+        EXPECT_EQ(reason == Reason::NotFound ? failure.unusable.value_or("").u8string() : failure.program,
+                  game.u8string());
+        EXPECT_NE(failure.detail.find(says), std::string::npos) << failure.detail;
+        EXPECT_EQ(failure.detail.find("%1"), std::string::npos) << failure.detail;
     }
 }
 
@@ -242,29 +250,27 @@ TEST_F(Start, theLongestLineArrivesWholeAndNoBatchFileStarts) {
     }
     EXPECT_TRUE(started(line).line == line);
     fs::remove(record);
-    EXPECT_NE(refused(line + "x").find("too long"), std::string::npos);
+    EXPECT_EQ(refused(line + "x").detail, std::to_string(StartFailure::longestLine + 1));
     std::ofstream(launcherFolder / "klemwin.bat") << "MZ@echo off\r\necho ran> marker\r\n";
-    EXPECT_NE(refused("klemwin.bat -x & echo x > marker").find("klemwin.bat exists but is not a program"),
-              std::string::npos);
+    const StartFailure batch = refused("klemwin.bat -x & echo x > marker");
+    EXPECT_EQ(std::tie(batch.reason, batch.unusable),
+              std::make_tuple(Reason::NotFound, std::optional(launcherFolder / "klemwin.bat")));
     EXPECT_FALSE(fs::exists(currentFolder / "marker"));
 }
 #endif
 
 #ifdef KLEM_WINDOWS_STANDIN_PATH
-// Without Wine, or without wine-start.exe, nothing starts, and the message says why.
-TEST_F(Start, aWindowsGameWithoutWineDoesNotStartAndTheErrorSaysWhy) {
+// Without Wine, or without wine-start.exe, nothing starts, and the failure says why.
+TEST_F(Start, aWindowsGameWithoutWineDoesNotStartAndTheFailureSaysWhy) {
     useWindowsGame();
-    std::string error;
     {
         testsupport::ScopedEnv noWine("PATH", pathFolder.u8string());
-        error = refused("klemwin -x");
-    }
-    for (const auto& part : {std::string("it is a Windows program, and Wine is needed"),
-                             std::string("\"wine\""), pathFolder.u8string()}) {
-        EXPECT_NE(error.find(part), std::string::npos) << part << " is not in:\n" << error;
+        const StartFailure failure = refused("klemwin -x");
+        EXPECT_EQ(std::tie(failure.reason, failure.folders),
+                  std::make_tuple(Reason::WineMissing, std::vector<fs::path>{pathFolder}));
     }
     fs::remove(launcherFolder / "wine-start.exe");
-    EXPECT_NE(refused("klemwin -x").find("wine-start.exe"), std::string::npos);
+    EXPECT_EQ(refused("klemwin -x").reason, Reason::WineStartMissing);
 }
 #endif
 

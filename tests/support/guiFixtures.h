@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fixtures for the window tests: scripted dialogs, a recording game starter, an instant pacer,
+// Fixtures for the window tests: scripted dialogs, a recording game starter, a recording pacer,
 // and a fresh main window for every test function.
 #pragma once
 
@@ -9,12 +9,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
 
 #include <deque>
-#include <map>
 #include <memory>
 
 namespace testsupport {
@@ -65,42 +63,17 @@ struct RecordingStarter final : launch::GameStarter {
     }
 };
 
-// A clock of its own for animations: time passes only from one timed call to the next, so every
-// animation runs to its end at once, and animations that overlap take turns exactly as their
-// times say. Records each step's delay; `afterMoves` runs in every step right after its moves, so
-// a test can look at each step (or act in the middle of an animation).
-struct InstantPacer final : ui::Pacer {
+// The instant clock, recording each step's delay; `afterMoves` runs in every step right after its
+// moves, so a test can look at each step (or act in the middle of an animation).
+struct RecordingPacer final : ui::InstantPacer {
     std::vector<int> delays;
     std::function<void()> afterMoves = [] {
     };
 
-    qint64 now() override { return clock; }
-
-    void at(qint64 deadline, QObject* context, std::function<void()> callback) override {
-        delays.push_back(static_cast<int>((deadline - clock) / 1000000));
-        due.emplace(deadline, std::make_pair(QPointer<QObject>(context), std::move(callback)));
-        const bool outermost = !running;
-        running = true;
+    void scheduled(int delayMs) override {
+        delays.push_back(delayMs);
         afterMoves();
-        if (!outermost) {
-            return; // the outermost call makes it in its turn
-        }
-        while (!due.empty()) {
-            auto [context, call] = std::move(due.begin()->second);
-            clock = std::max(clock, due.begin()->first);
-            due.erase(due.begin());
-            if (context) {
-                call();
-            }
-            QCoreApplication::processEvents();
-        }
-        running = false;
     }
-
-private:
-    qint64 clock = 0;
-    bool running = false;
-    std::multimap<qint64, std::pair<QPointer<QObject>, std::function<void()>>> due; // in order of time
 };
 
 // The control of `window` with this object name (arrays as "Name(k)"). A name the window does not
@@ -142,7 +115,7 @@ class WindowTest : public QObject {
 protected:
     ScriptedDialogs dialogs;
     RecordingStarter starter;
-    InstantPacer pacer;
+    RecordingPacer pacer;
     std::unique_ptr<MainForm> form;
 
     bool openWindow() {

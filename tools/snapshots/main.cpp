@@ -20,18 +20,10 @@
 
 namespace {
 
-// Slides without waiting: a step's time comes as soon as it is asked for, so every animation ends
-// within the click that starts it and every panel can be shown at once.
-class InstantPacer final : public ui::Pacer {
-public:
-    qint64 now() override { return 0; }
-    void at(qint64, QObject*, std::function<void()> callback) override { callback(); }
-};
-
 class NoStarter final : public launch::GameStarter {
 public:
     launch::StartResult start(const std::string&, launch::WindowStyle) override {
-        return {false, "not here"};
+        return launch::failedStart(launch::StartFailure::Reason::Refused, "klemwin", "not here");
     }
 };
 
@@ -75,7 +67,7 @@ int main(int argc, char* argv[]) {
 
     ui::QtDialogs dialogs;
     NoStarter starter;
-    InstantPacer pacer;
+    ui::InstantPacer pacer; // every slide ends within its click
     MainForm form(ui::Platform{dialogs, starter, pacer});
     form.show();
     QApplication::processEvents();
