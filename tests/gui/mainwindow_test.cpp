@@ -29,6 +29,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 
 namespace fs = std::filesystem;
 using testsupport::click;
@@ -362,12 +363,10 @@ private slots:
         const auto box = [&](const char* name) {
             return QRect(find(name)->mapTo(form.get(), QPoint()), find(name)->size());
         };
-        const QRect menu = box("Shape1(1)");
-        const QRect description = box("Shape1(0)");
-        QVERIFY(lineAcross(shot, ink, false, menu.center().y(), menu.left(), 2));
-        QVERIFY(lineAcross(shot, ink, true, menu.left() + 12, menu.top(), 2));
-        QVERIFY(lineAcross(shot, ink, false, description.center().y(), description.right() - 1, 2));
-        QVERIFY(lineAcross(shot, ink, true, description.center().x(), description.bottom() - 1, 2));
+        QVERIFY(lineAcross(shot, ink, false, box("Shape1(1)").center().y(), box("Shape1(1)").left(), 2));
+        QVERIFY(lineAcross(shot, ink, true, box("Shape1(1)").left() + 12, box("Shape1(1)").top(), 2));
+        QVERIFY(lineAcross(shot, ink, false, box("Shape1(0)").center().y(), box("Shape1(0)").right() - 1, 2));
+        QVERIFY(lineAcross(shot, ink, true, box("Shape1(0)").center().x(), box("Shape1(0)").bottom() - 1, 2));
         for (const char* connector : {"Line1", "Line2"}) {
             const QRect line = box(connector);
             QVERIFY2(lineAcross(shot, ink, true, line.center().x(), line.top() + line.height() / 2 - 1, 2),
@@ -386,16 +385,14 @@ private slots:
     void eyeCandy_sixReactionsInTurn() {
         dialogs.messageAnswers = {ui::MessageAnswer::Ok, ui::MessageAnswer::Ok, ui::MessageAnswer::Ok,
                                   ui::MessageAnswer::Ok, ui::MessageAnswer::No};
-        QString titles;
         for (int i = 0; i < 12; ++i) {
             click(find("Image1"));
         }
-        for (const auto& box : dialogs.messages) {
-            titles += box.title + " ";
-        }
-        QCOMPARE(titles,
-                 QStringLiteral("Poke-a-chu! Peek-a-poke! Coohie-coo! YEOW! Nervous? Hmph! EEK! Poke-a-chu! "
-                                "Peek-a-poke! Coohie-coo! YEOW! Nervous? \\/\\/00+! EEK! "));
+        QCOMPARE(
+            std::accumulate(dialogs.messages.begin(), dialogs.messages.end(), QString(),
+                            [](const QString& titles, const auto& box) { return titles + box.title + " "; }),
+            QStringLiteral("Poke-a-chu! Peek-a-poke! Coohie-coo! YEOW! Nervous? Hmph! EEK! Poke-a-chu! "
+                           "Peek-a-poke! Coohie-coo! YEOW! Nervous? \\/\\/00+! EEK! "));
     }
 
     // --- The Game panel
@@ -457,8 +454,7 @@ private slots:
         testsupport::control<QAbstractButton>(&window, "spGameOpt(1)")->click();
         QVERIFY(realPacer.now() - clicked < 54 * 5000000); // back at once: the steps come from the event loop
         QTRY_VERIFY(!ui::InputLock::isLocked(testsupport::control(&window, "GamePanel(0)")));
-        QVERIFY2(realPacer.now() - clicked >= 54 * 5000000,
-                 qPrintable(QString::number(realPacer.now() - clicked)));
+        QVERIFY(realPacer.now() - clicked >= 54 * 5000000);
     }
 
     // The cards trade places in 52 steps; a switch started inside another wins, and a switch to
