@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QSettings>
@@ -101,25 +102,66 @@ QString QtDialogs::openFile(QWidget* owner, const OpenFileRequest& request) {
     return GetOpenFileNameW(&dialog) ? QString::fromWCharArray(path.data()) : QString();
 }
 #else
+namespace {
+
+// Qt's open-file dialog with the Windows dialog's way with a typed name: the default extension
+// completes a name only when no file has the name as typed. (Qt's own default suffix is added to
+// every name without a dot, so a file without one could not be chosen by typing its name.)
+class OpenFileDialog final : public QFileDialog {
+public:
+    OpenFileDialog(QWidget* owner, const OpenFileRequest& request)
+        : QFileDialog(owner, request.title, request.initialFolder), extension(request.defaultExtension) {
+        setFileMode(QFileDialog::AnyFile); // the name is checked here, so a completed one can pass
+        setAcceptMode(QFileDialog::AcceptOpen);
+    }
+
+    QString chosen; // the file accepted
+
+protected:
+    void accept() override {
+        const QStringList typed = selectedFiles();
+        if (typed.size() != 1 || QFileInfo(typed.front()).isDir()) {
+            QFileDialog::accept(); // a folder opens
+            return;
+        }
+        QString file = typed.front();
+        if (!QFileInfo::exists(file) && !extension.isEmpty()) {
+            file += QLatin1Char('.') + extension;
+        }
+        if (!QFileInfo(file).isFile()) {
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("%1\nFile not found.").arg(QFileInfo(typed.front()).fileName()));
+            return;
+        }
+        chosen = file;
+        QDialog::accept();
+    }
+
+private:
+    QString extension;
+};
+
+} // namespace
+
 QString QtDialogs::openFile(QWidget* owner, const OpenFileRequest& request) {
     // Qt's dialog keeps a history in the user's settings and reads it back; the launcher reads
     // and saves nothing, so those settings point where no file can be.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
-    QFileDialog dialog(owner, request.title, request.initialFolder);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters(request.filters);
-    if (!request.filters.isEmpty()) {
-        dialog.selectNameFilter(request.filters.front());
+    OpenFileDialog dialog(owner, request);
+    // "*.*" means every file on Windows, with or without a dot in its name; here it is "*".
+    QStringList filters = request.filters;
+    filters.replaceInStrings(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty()) {
+        dialog.selectNameFilter(filters.front());
     }
-    dialog.setDefaultSuffix(request.defaultExtension);
     if (!request.initialName.isEmpty() && !request.initialName.contains(QLatin1Char('*'))) {
         dialog.selectFile(request.initialName);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
-    return QDir::toNativeSeparators(dialog.selectedFiles().front());
+    return QDir::toNativeSeparators(dialog.chosen);
 }
 #endif
 

@@ -11,7 +11,9 @@
 #include "standinRecord.h"
 #include "twips.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QTimer>
 
@@ -80,17 +82,16 @@ private slots:
     }
 
     // Enter picks the default button, Escape on Yes/No says No; the input box proposes its
-    // answer and Cancel gives empty text; the file dialog opens in the folder proposed, and a
-    // name typed and then cancelled gives nothing.
+    // answer and Cancel gives empty text; the file dialog opens in the folder proposed, a name
+    // typed and then cancelled gives nothing.
     void realDialogs_answeredWithTheKeyboard() {
         ui::QtDialogs real;
-        for (const auto& [key, defaultButton, answer] :
-             {std::tuple{Qt::Key_Return, ui::MessageAnswer::Yes, ui::MessageAnswer::Yes},
-              {Qt::Key_Escape, ui::MessageAnswer::Yes, ui::MessageAnswer::No}}) {
+        for (const auto& [key, answer] :
+             {std::pair{Qt::Key_Return, ui::MessageAnswer::Yes}, {Qt::Key_Escape, ui::MessageAnswer::No}}) {
             whenModalShown(key);
-            QCOMPARE(real.message(nullptr, {"Nervous?", "Are you?", ui::MessageButtons::YesNo,
-                                            ui::MessageIcon::Question, defaultButton}),
-                     answer);
+            const ui::MessageBoxRequest box{"Nervous?", "Are you?", ui::MessageButtons::YesNo,
+                                            ui::MessageIcon::Question, ui::MessageAnswer::Yes};
+            QCOMPARE(real.message(nullptr, box), answer);
         }
         const ui::InputBoxRequest request{"Address?", "Manual connection", "0.0.0.0"};
         whenModalShown(Qt::Key_Return, [](QWidget* box) {
@@ -105,13 +106,22 @@ private slots:
         testsupport::ScratchFolder folder;
         testsupport::ScopedEnv settings("XDG_CONFIG_HOME", folder.path.u8string());
         std::ofstream(folder / "levels.wad") << "WAD";
+        std::ofstream(folder / "maps") << "WAD";
         const QString folderName = QString::fromStdString(folder.path.u8string());
-        for (const QString& answer : {QString(), folderName + "/levels.wad"}) { // Escape, then Enter
-            whenModalShown(answer.isEmpty() ? Qt::Key_Escape : Qt::Key_Return, [](QWidget* dialog) {
-                QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")), "levels");
+        // "All files (*.*)" lists a file without a dot as well; a typed name is taken as typed when a
+        // file has it, and completed with the default extension when none has. Typed, then Escape
+        // (nothing) or Return (the file chosen).
+        const char* const tries[][2] = {{"levels", ""}, {"maps", "/maps"}, { "levels", "/levels.wad" }};
+        for (const auto& [typed, answer] : tries) {
+            whenModalShown(*answer ? Qt::Key_Return : Qt::Key_Escape, [typed = typed](QWidget* dialog) {
+                QTest::keyClick(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
+                auto* files = dialog->findChild<QListView*>(QStringLiteral("listView"));
+                QTRY_COMPARE(files->model()->rowCount(files->rootIndex()), 2);
+                QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")), typed);
             });
-            QCOMPARE(real.openFile(nullptr, {"Add", "*.wad", {"WAD Files (*.wad)"}, folderName, "wad"}),
-                     answer);
+            const QStringList filters{"WAD Files (*.wad)", "All files (*.*)"};
+            QCOMPARE(real.openFile(nullptr, {"Add", "*.wad", filters, folderName, "wad"}),
+                     *answer ? folderName + answer : QString());
         }
         QVERIFY(!fs::exists(folder / "QtProject.conf")); // the dialog's history is not saved
 #endif
