@@ -14,8 +14,9 @@ class MoveHook : public QObject {
 public:
     MoveHook(QWidget* widget, std::function<void()> handler) : QObject(widget), handler(std::move(handler)) {}
 
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::MouseMove) {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A disabled control does not answer the pointer, as it answers nothing else.
+        if (event->type() == QEvent::MouseMove && static_cast<QWidget*>(watched)->isEnabled()) {
             handler();
         }
         return false;

@@ -9,9 +9,9 @@ class QWidget;
 
 namespace ui {
 
-// Calls `handler` for every pointer movement over `widget`, with or without a button held. The
-// movement does not travel on to the widget's containers, so a container's own handler does not
-// run for a pointer that is over this control.
+// Calls `handler` for every pointer movement over `widget`, with or without a button held, while
+// the widget is enabled. The movement does not travel on to the widget's containers, so a
+// container's own handler does not run for a pointer that is over this control.
 void onMouseMove(QWidget* widget, std::function<void()> handler);
 
 // Stops pointer movements over `widget` from travelling on to its containers, without a handler
