@@ -33,8 +33,7 @@ frmHelp::frmHelp(QWidget* parent)
     setFixedSize(ui::toPixels(4050), ui::toPixels(2130));
 
     Label1 = line(this, "Label1", tr("Orbitron Launcher"), {120, 120, 2895, 255});
-    QFont title = ui::dialogFont();
-    title.setPixelSize(13); // 9.75 pt
+    QFont title = ui::dialogFont(13); // 9.75 pt
     title.setUnderline(true);
     Label1->setFont(title);
     Label2 = line(this, "Label2", tr("Version %1").arg(QStringLiteral(KLEM_VERSION)), {120, 480, 2295, 255});

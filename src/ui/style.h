@@ -18,8 +18,9 @@ QIcon programIcon();
 // device pixels per pixel (the program brings both), the picture itself elsewhere.
 QPixmap picture(const QString& file);
 
-// The dialog font: the nearest available match of an 8.25 pt sans serif at 96 dpi (11 pixels).
-QFont dialogFont();
+// The dialog font: the nearest available match of an 8.25 pt sans serif at 96 dpi (11 pixels), or
+// of another size in pixels, no wider than the windows are laid out for.
+QFont dialogFont(int pixels = 11);
 // The list font: the nearest available monospaced match of 9.75 pt (13 pixels).
 QFont fixedFont();
 
