@@ -27,6 +27,7 @@ AddonList::AddonList(QWidget* panel, ui::Dialogs& dialogs) : QObject(panel), dia
     using ui::place;
     Label24 = place(ui::label(tr("Include Files:")), panel, QStringLiteral("Label24"), {120, 240, 1695, 255});
     lstWADFiles = place(new QListWidget, panel, QStringLiteral("lstWADFiles"), {120, 480, 3480, 2460});
+    ui::nameAfter(lstWADFiles, Label24);
     lstWADFiles->setFont(ui::fixedFont());
     lstWADFiles->setSelectionMode(QAbstractItemView::SingleSelection);
     Command9 = place(new QPushButton(tr("&Add")), panel, QStringLiteral("Command9"), {120, 3120, 1215, 375},

@@ -8,6 +8,7 @@
 #include "Platform.h"
 
 #include <QColor>
+#include <QList>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
@@ -65,6 +66,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab visit only the controls in view, in the order of the layout.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // --- Controls its own handlers work with (all others are found by name)
@@ -126,6 +129,13 @@ private:
     void describe(QWidget* control, const QString& text);
     void describeNothing();
     void ngOpt_MouseMove();
+
+    // --- Keyboard focus (focus.cpp)
+    // The controls Tab stops at now: those in view, in the order of the layout, RUN! last.
+    QList<QWidget*> tabStops() const;
+    // After a slide or a switch: a control that has the focus but went out of view hands it to the
+    // first control in view, so typing never changes what the player cannot see.
+    void keepFocusInView();
 
     // --- Run button (launch.cpp)
     void Command1_Click();

@@ -190,18 +190,22 @@ void MainForm::buildGamePanel() {
     auto* chkLoad =
         place(new QCheckBox(tr("Load Game")), ngOpt[0], QStringLiteral("chkLoad"), {210, 270, 1215, 255});
     describe(chkLoad, tr("Check this to load the game number in the box on the right."));
-    place(dropDownCombo({"0", "1", "2", "3", "4", "5"}, QStringLiteral("Combo3")), ngOpt[0],
-          QStringLiteral("Combo3"), {1560, 240, 615, 315});
+    auto* Combo3 = place(dropDownCombo({"0", "1", "2", "3", "4", "5"}, QStringLiteral("Combo3")), ngOpt[0],
+                         QStringLiteral("Combo3"), {1560, 240, 615, 315});
+    ui::nameAfter(Combo3, tr("Saved game slot"));
 
     buildMultiplayerCards();
 }
 
 // Multiplayer options: name, and the "Join" card in front of the "Host" card.
 void MainForm::buildMultiplayerCards() {
-    place(ui::label(tr("Player Name:"), Qt::AlignRight | Qt::AlignTop), ngOpt[1], QStringLiteral("Label6"),
-          {120, 195, 975, 210});
+    // Right-aligned, the caption ends where it always did; it may use the room to its left, which
+    // "Player Name:" needs (67 pixels with Liberation Sans, where 65 were given).
+    auto* Label6 = place(ui::label(tr("Player Name:"), Qt::AlignRight | Qt::AlignTop), ngOpt[1],
+                         QStringLiteral("Label6"), {0, 195, 1095, 210});
     auto* txtPlayerName = place(textBox(), ngOpt[1], QStringLiteral("txtPlayerName"), {1200, 160, 2175, 285});
     describe(txtPlayerName, tr("Type the nickname you would like to use in the game here."));
+    ui::nameAfter(txtPlayerName, Label6);
     appearance->followName(txtPlayerName);
 
     frmMulti[1] = place(new QGroupBox(tr("Host")), ngOpt[1], indexed("frmMulti", 1), {120, 480, 3135, 1935});
@@ -213,14 +217,19 @@ void MainForm::buildMultiplayerCards() {
     }
 
     QGroupBox* join = frmMulti[0];
-    place(ui::label(tr("IP Address of Host:")), join, QStringLiteral("Label25"), {120, 240, 1455, 255});
+    auto* Label25 =
+        place(ui::label(tr("IP Address of Host:")), join, QStringLiteral("Label25"), {120, 240, 1455, 255});
     lblIPMan = place(new ButtonLabel(tr("0.0.0.0")), join, QStringLiteral("lblIPMan"), {1680, 240, 1335, 255},
                      tr("Set the IP address of the host."));
+    ui::nameAfter(lblIPMan, Label25);
+    lblIPMan->setAccessibleDescription(lblIPMan->text()); // the address, as the prompt changes it
     ui::onPress(lblIPMan, this, [this] { lblIPMan_Click(); });
     describe(lblIPMan, tr("Click here to enter the IP of the host."));
-    place(ui::label(tr("Preferred Team:")), join, QStringLiteral("Label14"), {120, 600, 1695, 255});
+    auto* Label14 =
+        place(ui::label(tr("Preferred Team:")), join, QStringLiteral("Label14"), {120, 600, 1695, 255});
     Combo2 = place(dropDownCombo({tr("None"), tr("Red"), tr("Blue")}, QStringLiteral("Combo2")), join,
                    QStringLiteral("Combo2"), {1800, 555, 1215, 315});
+    ui::nameAfter(Combo2, Label14);
     auto* check2 = place(new QCheckBox(tr("Don't check server for files")), join, QStringLiteral("check2"),
                          {120, 960, 2775, 255});
     describe(check2,
@@ -233,22 +242,28 @@ void MainForm::buildMultiplayerCards() {
     place(new QCheckBox, join, QStringLiteral("Check4"), {120, 1440, 2895, 255})->hide();
 
     QGroupBox* host = frmMulti[1];
-    place(ui::label(tr("Game Type:")), host, QStringLiteral("Label21"), {120, 280, 975, 255});
-    place(dropDownList({tr("Co-Op"), tr("Deathmatch"), tr("Race (Comet 2 Mode)"), tr("Tag"),
-                        tr("Capture the Flag"), tr("Chaos")}),
-          host, QStringLiteral("Combo1"), {1080, 240, 1935, 315}, tr("Change the game type."));
-    place(ui::label(tr("Time Limit:")), host, QStringLiteral("Label12"), {120, 600, 975, 255});
+    auto* Label21 = place(ui::label(tr("Game Type:")), host, QStringLiteral("Label21"), {120, 280, 975, 255});
+    ui::nameAfter(place(dropDownList({tr("Co-Op"), tr("Deathmatch"), tr("Race (Comet 2 Mode)"), tr("Tag"),
+                                      tr("Capture the Flag"), tr("Chaos")}),
+                        host, QStringLiteral("Combo1"), {1080, 240, 1935, 315}, tr("Change the game type.")),
+                  Label21);
+    auto* Label12 =
+        place(ui::label(tr("Time Limit:")), host, QStringLiteral("Label12"), {120, 600, 975, 255});
     auto* txtTimelimit = place(smallNumberBox(), host, QStringLiteral("txtTimelimit"), {1200, 600, 375, 195});
+    ui::nameAfter(txtTimelimit, Label12);
     describe(
         txtTimelimit,
         tr("Type the amount of minutes to play until the round ends here. (0 disables the time limit.)"));
-    place(ui::label(tr("Max Players:")), host, QStringLiteral("Label9"), {120, 840, 975, 210});
+    auto* Label9 = place(ui::label(tr("Max Players:")), host, QStringLiteral("Label9"), {120, 840, 975, 210});
     txtMaxPlayers = place(smallNumberBox(), host, QStringLiteral("txtMaxPlayers"), {1200, 840, 375, 195});
+    ui::nameAfter(txtMaxPlayers, Label9);
     describe(
         txtMaxPlayers,
         tr("Type the maximum number of players you will allow on your server here. Range is from 1 to 32."));
-    place(ui::label(tr("Initial Map:")), host, QStringLiteral("Label11"), {120, 1080, 975, 255});
+    auto* Label11 =
+        place(ui::label(tr("Initial Map:")), host, QStringLiteral("Label11"), {120, 1080, 975, 255});
     auto* txtMultiMap = place(smallNumberBox(), host, QStringLiteral("txtMultiMap"), {1200, 1080, 375, 195});
+    ui::nameAfter(txtMultiMap, Label11);
     describe(txtMultiMap, tr("Type the map to start at here. Maps are: 1-9 = Single Player; 70-79 = Chaos; "
                              "80-86 = CTF; 90-99 = Battle"));
     place(new QRadioButton, host, QStringLiteral("Option1"), {120, 1440, 1335, 255})->hide();
@@ -261,9 +276,11 @@ void MainForm::buildWadPanel() {
     auto* addons = new addons::AddonList(wads, platform.dialogs);
     connect(addons, &addons::AddonList::describe, this,
             [this](const QString& text) { lblDesc->setText(text); });
-    place(ui::label(tr("Custom Skin Name:")), wads, QStringLiteral("Label18"), {120, 3720, 1575, 255});
+    auto* Label18 =
+        place(ui::label(tr("Custom Skin Name:")), wads, QStringLiteral("Label18"), {120, 3720, 1575, 255});
     auto* txtUserSkin = place(textBox(), wads, QStringLiteral("txtUserSkin"), {120, 3960, 2175, 285},
                               tr("Type name of custom skin here"));
+    ui::nameAfter(txtUserSkin, Label18);
     describe(txtUserSkin, tr("If you are using a custom skin, you just type the skin's name here."));
 }
 
@@ -282,19 +299,25 @@ void MainForm::buildOptionsPanel() {
     checkBox(new QCheckBox(tr("Windowed Mode")), "chkWindowed", {1920, 240, 1695, 255},
              tr("Check this to play KLEM in a window instead of full screen."));
     checkBox(
-        new QCheckBox(tr("Manual Resolution:")), "chkManualRes", {120, 600, 1695, 255},
+        new QCheckBox(tr("Manual Resolution:")), "chkManualRes", {120, 600, 1740, 255}, // to the width box
         tr("Check this to change the resolution. If you type in a resolution that is not supported, it will "
            "go back to default."));
-    describe(place(textBox(Qt::AlignRight), options, QStringLiteral("txtWidth"), {1875, 555, 495, 285}),
-             tr("Type the screen width of the manual resolution here."));
+    auto* txtWidth =
+        place(textBox(Qt::AlignRight), options, QStringLiteral("txtWidth"), {1875, 555, 495, 285});
+    describe(txtWidth, tr("Type the screen width of the manual resolution here."));
+    ui::nameAfter(txtWidth, tr("Resolution width"));
     place(ui::label(tr("x")), options, QStringLiteral("Label26"), {2400, 600, 255, 255});
-    describe(place(textBox(Qt::AlignRight), options, QStringLiteral("txtHeight"), {2520, 555, 495, 285}),
-             tr("Type the screen height of the manual resolution here."));
+    auto* txtHeight =
+        place(textBox(Qt::AlignRight), options, QStringLiteral("txtHeight"), {2520, 555, 495, 285});
+    describe(txtHeight, tr("Type the screen height of the manual resolution here."));
+    ui::nameAfter(txtHeight, tr("Resolution height"));
     checkBox(new QCheckBox(tr("Alternate EXE:")), "chkEXE", {120, 960, 1575, 255},
              tr("Check this to use an EXE with a different filename from the default. Typing .exe is not "
                 "required."));
-    describe(place(textBox(), options, QStringLiteral("txtEXE"), {1875, 915, 1135, 285}),
+    auto* txtEXE = place(textBox(), options, QStringLiteral("txtEXE"), {1875, 915, 1135, 285});
+    describe(txtEXE,
              tr("Type the filename of the exe you would like to use here. Typing .exe is not required."));
+    ui::nameAfter(txtEXE, tr("Alternate EXE name"));
     checkBox(new QCheckBox(tr("Display High-resolution Timer")), "chkHighTime", {120, 1320, 2535, 255},
              tr("Check this to change the time display to game tics. There are 35 tics in a second."));
     checkBox(new QCheckBox(tr("Use Joystick")), "chkJoystick", {120, 1800, 1575, 195},
@@ -316,17 +339,23 @@ void MainForm::buildOptionsPanel() {
     describe(place(new QRadioButton(tr("Record")), fraDemo, QStringLiteral("optDemoRecord"),
                    {240, 720, 1335, 255}),
              tr("Select this to record a new demo."));
-    place(ui::label(tr("Demo Name:")), fraDemo, QStringLiteral("Label7"), {120, 960, 1455, 255});
-    describe(place(textBox(), fraDemo, QStringLiteral("txtDemo"), {120, 1200, 1455, 285}),
-             tr("Type the name of the demo here. Do not type the file extension."));
+    auto* Label7 =
+        place(ui::label(tr("Demo Name:")), fraDemo, QStringLiteral("Label7"), {120, 960, 1455, 255});
+    auto* txtDemo = place(textBox(), fraDemo, QStringLiteral("txtDemo"), {120, 1200, 1455, 285});
+    describe(txtDemo, tr("Type the name of the demo here. Do not type the file extension."));
+    ui::nameAfter(txtDemo, Label7);
 
-    place(ui::label(tr("Sound:")), options, QStringLiteral("Label3"), {120, 3420, 1215, 255});
-    place(dropDownList({tr("CD Music (w/ SFX)"), tr("Ogg Music (w/ SFX)"), tr("MIDI Music (w/ SFX)"),
-                        tr("SFX Only"), tr("CD Music (w/o SFX)"), tr("Ogg Music (w/o SFX)"),
-                        tr("MIDI Music (w/o SFX)"), tr("No Sound")}),
-          options, QStringLiteral("lstSound"), {1440, 3360, 2055, 315});
-    place(ui::label(tr("Manual Parameters:")), options, QStringLiteral("Label19"), {120, 3720, 1695, 255});
-    describe(place(textBox(), options, QStringLiteral("txtManualOps"), {120, 3960, 3495, 285}),
+    auto* Label3 = place(ui::label(tr("Sound:")), options, QStringLiteral("Label3"), {120, 3420, 1215, 255});
+    ui::nameAfter(place(dropDownList({tr("CD Music (w/ SFX)"), tr("Ogg Music (w/ SFX)"),
+                                      tr("MIDI Music (w/ SFX)"), tr("SFX Only"), tr("CD Music (w/o SFX)"),
+                                      tr("Ogg Music (w/o SFX)"), tr("MIDI Music (w/o SFX)"), tr("No Sound")}),
+                        options, QStringLiteral("lstSound"), {1440, 3360, 2055, 315}),
+                  Label3);
+    auto* Label19 = place(ui::label(tr("Manual Parameters:")), options, QStringLiteral("Label19"),
+                          {120, 3720, 1695, 255});
+    auto* txtManualOps = place(textBox(), options, QStringLiteral("txtManualOps"), {120, 3960, 3495, 285});
+    ui::nameAfter(txtManualOps, Label19);
+    describe(txtManualOps,
              tr("Type manual parameters into this box. All manual parameters are added to the end of the "
                 "launcher's command line."));
 }
@@ -377,4 +406,6 @@ void MainForm::buildNetworkPanel() {
         control->hide();
         control->setEnabled(false);
     }
+    ui::nameAfter(unavailable[1], tr("Admin Password"));
+    ui::nameAfter(unavailable[3], tr("Team Battle"));
 }

@@ -63,6 +63,7 @@ void MainForm::lblMainMenu_Click(int Index) {
             entry->setEnabled(true);
         }
         CurPanel = static_cast<std::int16_t>(Index);
+        keepFocusInView();
     });
     slide->start();
 }

@@ -32,6 +32,7 @@ void MainForm::spGameOpt_Click(int Index) {
     modeSwitch->onEnd([this, Index] {
         CurMode = static_cast<std::int16_t>(Index);
         txtGameType = Index == 1 ? txtMultiType : GameType::Single;
+        keepFocusInView();
     });
     modeSwitch->start();
 }
@@ -78,6 +79,7 @@ void MainForm::frmMulti_Click(int Index) {
         if (CurMode == 1) {
             txtGameType = txtMultiType;
         }
+        keepFocusInView();
     });
     cardSwitch->start();
 }
@@ -127,4 +129,5 @@ void MainForm::lblIPMan_Click() {
         platform.dialogs.inputText(this, {tr("Enter the IP / Address of the game server below..."),
                                           tr("Manual connection"), lblIPMan->text()}));
     HostAddress = lblIPMan->text().toStdString();
+    lblIPMan->setAccessibleDescription(lblIPMan->text());
 }

@@ -39,6 +39,8 @@ private:
 // a lock holds the button, or ends while the button is disabled. The lock swallows the mouse and
 // the keyboard; a press that comes another way (a screen reader's press action, which releases
 // the button a moment later, or click() from code) is ignored here, so every way counts alike.
+// Return and Enter press the button when it has the focus, as Space does; its access key does
+// nothing while the button is out of view.
 void onPress(QAbstractButton* button, QObject* context, std::function<void()> handler);
 
 } // namespace ui

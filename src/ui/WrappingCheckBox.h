@@ -8,6 +8,7 @@
 namespace ui {
 
 class WrappingCheckBox : public QCheckBox {
+    Q_OBJECT
 public:
     explicit WrappingCheckBox(const QString& caption, QWidget* parent = nullptr);
 

@@ -38,4 +38,22 @@ QLabel* pictureLabel(const QString& file) {
     return image;
 }
 
+void nameAfter(QWidget* input, const QString& caption) {
+    QString name = caption;
+    name.remove(QLatin1Char('&'));
+    if (name.endsWith(QLatin1Char(':'))) {
+        name.chop(1);
+    }
+    input->setAccessibleName(name);
+}
+
+void nameAfter(QWidget* input, QLabel* label) {
+    label->setBuddy(input);
+    nameAfter(input, label->text());
+}
+
+bool isInView(const QWidget* widget) {
+    return widget->isVisible() && !widget->visibleRegion().isEmpty();
+}
+
 } // namespace ui

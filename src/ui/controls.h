@@ -40,4 +40,13 @@ QToolButton* pictureButton(const QString& picture, const QSize& size);
 // A label showing one of the program's pictures at its own size.
 QLabel* pictureLabel(const QString& file);
 
+// Names `input` for screen readers after the caption that labels it: "Player Name:" names the
+// box beside it "Player Name". With a label, the label is the input's buddy too.
+void nameAfter(QWidget* input, const QString& caption);
+void nameAfter(QWidget* input, QLabel* label);
+
+// Whether any part of `widget` shows on screen: it is visible, and neither the edges of its
+// containers nor a control in front of it hide all of it.
+bool isInView(const QWidget* widget);
+
 } // namespace ui
