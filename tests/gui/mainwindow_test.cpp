@@ -319,9 +319,10 @@ private slots:
                 texts << description();
             }
             QStringList stops;
-            find("Command1")->setFocus();
+            // From RUN!, or from no control at all, Tab goes to the first stop.
+            place % 2 ? find("Command1")->setFocus() : QApplication::focusWidget()->clearFocus();
             do {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
                 stops << QApplication::focusWidget()->objectName();
             } while (stops.size() < 30 && stops.back() != "Command1");
             QCOMPARE(stops.join(' '), QString::fromLatin1(views[place].second));
@@ -447,6 +448,10 @@ private slots:
         // The border line runs up to the caption, which stands in it.
         QVERIFY(lineAcross(shot, mid, true, panel.left() + 5, border, 1) &&
                 !lineAcross(shot, mid, true, panel.left() + 6, border, 1));
+        // The check box with a wrapping caption draws its indicator itself, in the state it is in.
+        const QImage unchecked = find("chkAnalog")->grab().toImage();
+        find<QCheckBox>("chkAnalog")->setChecked(true);
+        QVERIFY(find("chkAnalog")->grab().toImage() != unchecked);
     }
 
     // --- The Game panel
