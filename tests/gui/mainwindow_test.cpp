@@ -289,9 +289,9 @@ private slots:
 
     // The hovered menu entry turns bold; the window background takes the bold of the menu and of About away;
     // the menu title forgets the entry, so it turns bold again. In every view each control describes itself,
-    // in words of its own (the two arrows share theirs), and Tab visits only the controls in view, in the
-    // order of the layout, RUN! last; after a slide or a switch the focus is on a control in view, so typing
-    // changes nothing unseen.
+    // in words of its own (the two arrows share theirs), beside the tooltip where it has one; Tab visits only
+    // the controls in view, in the order of the layout, RUN! last; after a slide or a switch the focus is on
+    // a control in view, so typing changes nothing unseen.
     void views_describeAndTabInView() {
         form->activateWindow();
         QTRY_VERIFY(form->isActiveWindow());
@@ -333,6 +333,7 @@ private slots:
         QVERIFY(texts.contains("Type the map to start at here. Maps are: 1-9 = Single Player; 70-79 = Chaos; "
                                "80-86 = CTF; 90-99 = Battle"));
         QCOMPARE(texts.removeDuplicates(), 1);
+        QCOMPARE(find("Combo1")->toolTip(), QStringLiteral("Change the game type."));
     }
 
     // Add lists the bare name of the file picked, after those there, starting in the launcher's
@@ -558,8 +559,8 @@ private slots:
             {0, "Rockclaw", "Rockclaw", 0, "COMET -color 7"}};
         for (const auto& [pressed, typed, after, rest, skinAndColor] : steps) {
             find<QLineEdit>("txtPlayerName")->setText(QString::fromLatin1(typed));
-            pressed ? QTest::keyClick(arrow(pressed), Qt::Key_Return)
-                    : click(arrow(pressed)); // keys work too
+            // The right arrow by key, the left one by the pointer.
+            pressed ? QTest::keyClick(arrow(pressed), Qt::Key_Return) : click(arrow(pressed));
             QCOMPARE(find<QLineEdit>("txtPlayerName")->text(), QString::fromLatin1(after));
             QCOMPARE(find("imgCharPic")->x(), rest);
             QCOMPARE(run(), "klemwin -skin " + std::string(skinAndColor) + " ");
