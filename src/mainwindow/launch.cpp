@@ -92,13 +92,13 @@ std::optional<launch::LaunchCommand> MainForm::composeFromControls(const QString
     if (const auto* invalid = std::get_if<launch::MaxPlayersInvalid>(&composition)) {
         const bool run = purpose == Purpose::Run;
         platform.dialogs.message(
-            this, {run ? tr("Cannot start the game") : tr("Cannot copy the command line"),
-                   tr("%1: \"Max Players:\" holds \"%2\", which is not a whole number.\n\n"
-                      "Type a number there (Game panel, Multiplayer, Host) and %3.")
-                       .arg(run ? tr("The game was not started") : tr("Nothing was copied"),
-                            QString::fromStdString(invalid->text),
-                            run ? tr("press RUN! again") : tr("copy the command line again")),
-                   ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, ui::MessageAnswer::Ok});
+            this,
+            {run ? tr("Cannot start the game") : tr("Cannot copy the command line"),
+             tr("%1: \"Max Players:\" holds \"%2\", which is not a whole number.\n\n"
+                "Type a number there (Game panel, Multiplayer, Host) and %3.")
+                 .arg(run ? tr("The game was not started") : tr("Nothing was copied"), text(invalid->text),
+                      run ? tr("press RUN! again") : tr("copy the command line again")),
+             ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, ui::MessageAnswer::Ok});
         return std::nullopt;
     }
     return std::get<launch::LaunchCommand>(std::move(composition));

@@ -67,7 +67,7 @@ Appearance::Appearance(QWidget* gamePanel, ui::Pacer& pacer)
 }
 
 Appearance::~Appearance() {
-    delete colorPicker.data(); // it has no owner window, so it is not deleted with the main window
+    closePicker(); // it has no owner window, so it is not deleted with the main window
 }
 
 void Appearance::followName(QLineEdit* nameBox) {

@@ -45,15 +45,12 @@ void Animation::nextStep() {
     }
     const Step& step = steps[stepsMade++];
     step.moves();
-    constexpr qint64 nsPerMs = 1000000;
     deadline += step.delayMs * nsPerMs;
     pacer.at(deadline, this, [this] { nextStep(); });
 }
 
 void Animation::finish() {
-    over = true;
-    locks.clear();
-    deleteLater();
+    stop();
     if (atEnd) {
         atEnd();
     }

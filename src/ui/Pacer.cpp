@@ -18,7 +18,6 @@ qint64 RealPacer::now() {
 }
 
 void RealPacer::at(qint64 deadline, QObject* context, std::function<void()> callback) {
-    constexpr qint64 nsPerMs = 1000000;
     const qint64 remaining = deadline - now();
     const int ms = remaining > 0 ? static_cast<int>((remaining + nsPerMs - 1) / nsPerMs) : 0;
     QTimer::singleShot(ms, Qt::PreciseTimer, context, std::move(callback));
@@ -32,7 +31,7 @@ void InstantPacer::at(qint64 deadline, QObject* context, std::function<void()> c
     due.emplace(deadline, std::make_pair(QPointer<QObject>(context), std::move(callback)));
     const bool outermost = !running;
     running = true;
-    scheduled(static_cast<int>((deadline - clock) / 1000000));
+    scheduled(static_cast<int>((deadline - clock) / nsPerMs));
     if (!outermost) {
         return; // the outermost call makes it in its turn
     }

@@ -15,6 +15,9 @@ class QObject;
 
 namespace ui {
 
+// The clock counts nanoseconds; pauses are given in milliseconds.
+inline constexpr qint64 nsPerMs = 1000000;
+
 // Time and timed calls for animations: the program's real clock, or a test's own.
 class Pacer {
 public:

@@ -50,8 +50,7 @@ constexpr int soakRounds = 10;
 std::pair<int, long> usage() {
     malloc_trim(0); // what is free goes back to the system first, so only memory in use counts
     const fs::directory_iterator descriptors("/proc/self/fd");
-    long pages = 0;
-    long resident = 0;
+    long pages = 0, resident = 0;
     std::ifstream("/proc/self/statm") >> pages >> resident;
     return {static_cast<int>(std::distance(fs::begin(descriptors), fs::end(descriptors))),
             resident * (sysconf(_SC_PAGESIZE) / 1024)};
