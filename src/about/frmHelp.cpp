@@ -4,10 +4,12 @@
 #include "frmHelp.h"
 
 #include "ButtonLabel.h"
+#include "InputLock.h"
 #include "style.h"
 #include "twips.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -53,9 +55,20 @@ frmHelp::frmHelp(QWidget* parent)
     lblClose->setObjectName(QStringLiteral("lblClose"));
     ui::setTwipsGeometry(lblClose, {2760, 1800, 1215, 255});
     lblClose->setToolTip(tr("Close the about window."));
-    connect(lblClose, &ui::ButtonLabel::clicked, this, &frmHelp::lblClose_Click);
+    // The window opens with the focus on Close: Return or Space closes it, as a click does.
+    lblClose->setFocusPolicy(Qt::StrongFocus);
+    lblClose->setFocus();
+    ui::onPress(lblClose, this, [this] { lblClose_Click(); });
 }
 
 void frmHelp::lblClose_Click() {
     close();
+}
+
+void frmHelp::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }

@@ -25,4 +25,8 @@ public:
     ui::ButtonLabel* lblClose = nullptr;
 
     void lblClose_Click();
+
+protected:
+    // Escape closes the window, as its Close does.
+    void keyPressEvent(QKeyEvent* event) override;
 };

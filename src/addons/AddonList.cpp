@@ -6,6 +6,7 @@
 
 #include "CommDlgs.h"
 #include "InputLock.h"
+#include "accessibility.h"
 #include "controls.h"
 #include "mouse.h"
 #include "style.h"
@@ -35,13 +36,13 @@ AddonList::AddonList(QWidget* panel, ui::Dialogs& dialogs) : QObject(panel), dia
     Command10 = place(new QPushButton(tr("&Delete")), panel, QStringLiteral("Command10"),
                       {1560, 3120, 1215, 375}, tr("Delete a custom file from the list"));
 
-    const QString listed = tr("This box displays all the WADs you have currently loaded.");
-    for (QWidget* list : {static_cast<QWidget*>(lstWADFiles), lstWADFiles->viewport()}) {
-        ui::onMouseMove(list, [this, listed] { emit describe(listed); });
-    }
-    ui::onMouseMove(Command9, [this] { emit describe(tr("Click this to add a WAD file to the list.")); });
-    ui::onMouseMove(Command10,
-                    [this] { emit describe(tr("Click this to remove the selected WAD from the list.")); });
+    const auto show = [this](const QString& text) {
+        emit describe(text);
+    };
+    ui::describe(lstWADFiles, tr("This box displays all the WADs you have currently loaded."), show);
+    ui::onMouseMove(lstWADFiles->viewport(), [this] { emit describe(lstWADFiles->accessibleDescription()); });
+    ui::describe(Command9, tr("Click this to add a WAD file to the list."), show);
+    ui::describe(Command10, tr("Click this to remove the selected WAD from the list."), show);
     ui::onPress(Command9, this, [this] { Command9_Click(); });
     ui::onPress(Command10, this, [this] { Command10_Click(); });
     lstWADFiles->viewport()->setAcceptDrops(true);
@@ -81,6 +82,8 @@ void AddonList::Command9_Click() {
     }
     // The game looks the file up itself: only its name is passed on.
     lstWADFiles->addItem(CommDlgs::bareFileName(path));
+    // The selection stays where it was; a screen reader hears what was added.
+    ui::announce(lstWADFiles, lstWADFiles->item(lstWADFiles->count() - 1)->text());
 }
 
 void AddonList::Command10_Click() {

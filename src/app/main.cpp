@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Orbitron Launcher: sets up a game and starts "klemwin" with one command line.
 #include "LauncherProgram.h"
+#include "accessibility.h"
 #include "style.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
 #endif
     QApplication app(argc, argv);
     ui::applyLauncherStyle(app);
+    ui::installAccessibility();
     LauncherProgram launcher;
     launcher.form.show();
     return app.exec();

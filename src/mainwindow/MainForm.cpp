@@ -5,6 +5,7 @@
 
 #include "Appearance.h"
 #include "InputLock.h"
+#include "accessibility.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -36,6 +37,14 @@ void MainForm::Form_Load() {
     }
     // The multiplayer options wait below the Game panel's bottom edge.
     ui::moveTwips(ngOpt[1], ui::twipsLeft(ngOpt[1]), 4560);
+    // What is out of view is hidden, so that screen readers read only what a player sees: the other
+    // panels, the multiplayer options and what the Host card holds behind the Join card.
+    for (int k = 1; k < 4; ++k) {
+        GamePanel[k]->hide();
+    }
+    ngOpt[1]->hide();
+    ui::showContents(frmMulti[1], false);
+    describeCards();
     // Every control and field that reaches the game's line starts at the options' defaults.
     showOptions(launch::LaunchOptions{});
     // No menu entry is remembered as hovered; preferred team "None"; nothing described yet.

@@ -127,7 +127,11 @@ private:
     // --- Description line (descriptions.cpp)
     // Shows `text` in the description line while the pointer moves over `control`.
     void describe(QWidget* control, const QString& text);
+    // The keyboard brought the focus to `control`: the description line explains it.
+    void describeFocused(QWidget* control);
     void describeNothing();
+    // Only the card behind invites a click: its description says so, the front card has none.
+    void describeCards();
     void ngOpt_MouseMove();
 
     // --- Keyboard focus (focus.cpp)

@@ -132,15 +132,24 @@ void MainForm::buildMenu() {
     ui::onMouseMove(Label2, [this] { Label2_MouseMove(); });
     const QString menuTooltips[] = {tr("Let's Play!"), tr("Like customizations?"), tr("Set options"),
                                     tr("Set multiplayer options (Host only)")};
+    const QString menuDescriptions[] = {tr("Set the character and mode, and start playing."),
+                                        tr("Include WAD files to add custom levels and characters."),
+                                        tr("Set general options, like screen resolution and sound."),
+                                        tr("Set multiplayer options as the host.")};
     for (int k = 0; k < 4; ++k) {
         lblMainMenu[k] = place(new ButtonLabel(panelCaptions()[k]), this, indexed("lblMainMenu", k),
                                {240, 480 + 360 * k, 1695, 255}, menuTooltips[k]);
+        lblMainMenu[k]->setCheckable(true); // checked while selected, for screen readers
+        lblMainMenu[k]->setAccessibleDescription(menuDescriptions[k]);
         ui::onPress(lblMainMenu[k], this, [this, k] { lblMainMenu_Click(k); });
         ui::onMouseMove(lblMainMenu[k], [this, k] { lblMainMenu_MouseMove(k); });
     }
     lblMainMenu[0]->setBackgroundColor(selectionGreen);
+    lblMainMenu[0]->setChecked(true);
     lblHelp = place(new ButtonLabel(tr("About")), this, QStringLiteral("lblHelp"), {240, 2040, 1695, 255},
                     tr("About KLEMNet.exe"));
+    lblHelp->setAccessibleDescription(
+        tr("Click here to open the about dialog in case you're curious where this program comes from."));
     ui::onMouseMove(lblHelp, [this] { lblHelp_MouseMove(); });
 
     // Only the first menu picture is needed at start; the others are read when first shown.
@@ -162,6 +171,7 @@ void MainForm::buildGamePanel() {
     place(ui::label(tr("Version"), Qt::AlignCenter), game, QStringLiteral("Label1"), {120, 360, 975, 255});
     auto* lblVersion = place(new ButtonLabel(tr("Windows")), game, QStringLiteral("lblVersion"),
                              {120, 600, 975, 255}, tr("DOS Version has been discontinued."));
+    lblVersion->setTextOnly(true);
     describe(lblVersion, tr("The DOS Version of KLEM has been discontinued."));
     appearance = new player::Appearance(game, platform.pacer);
     connect(appearance, &player::Appearance::describe, this,
@@ -172,7 +182,11 @@ void MainForm::buildGamePanel() {
     spGameOpt[0]->setBackgroundColor(selectionGreen);
     spGameOpt[1] = place(new ButtonLabel(tr("Multiplayer")), game, indexed("spGameOpt", 1),
                          {2040, 1080, 1335, 255}, tr("...or with some friends."));
+    spGameOpt[0]->setAccessibleDescription(tr("Start up a new single player game."));
+    spGameOpt[1]->setAccessibleDescription(tr("Join or host a multiplayer game."));
     for (int k = 0; k < 2; ++k) {
+        spGameOpt[k]->setCheckable(true); // checked while selected, for screen readers
+        spGameOpt[k]->setChecked(k == 0);
         ui::onPress(spGameOpt[k], this, [this, k] { spGameOpt_Click(k); });
         ui::onMouseMove(spGameOpt[k], [this, k] { spGameOpt_MouseMove(k); });
     }
@@ -192,7 +206,11 @@ void MainForm::buildGamePanel() {
     describe(chkLoad, tr("Check this to load the game number in the box on the right."));
     auto* Combo3 = place(dropDownCombo({"0", "1", "2", "3", "4", "5"}, QStringLiteral("Combo3")), ngOpt[0],
                          QStringLiteral("Combo3"), {1560, 240, 615, 315});
-    ui::nameAfter(Combo3, tr("Saved game slot"));
+    // Named by a label of its own, which shows nowhere: on Linux a drop-down is named by its label.
+    auto* slotName =
+        place(ui::label(tr("Saved game slot")), ngOpt[0], QStringLiteral("Combo3Name"), {1560, 0, 1935, 255});
+    slotName->hide();
+    ui::nameAfter(Combo3, slotName);
 
     buildMultiplayerCards();
 }
@@ -222,7 +240,7 @@ void MainForm::buildMultiplayerCards() {
     lblIPMan = place(new ButtonLabel(tr("0.0.0.0")), join, QStringLiteral("lblIPMan"), {1680, 240, 1335, 255},
                      tr("Set the IP address of the host."));
     ui::nameAfter(lblIPMan, Label25);
-    lblIPMan->setAccessibleDescription(lblIPMan->text()); // the address, as the prompt changes it
+    lblIPMan->setValueText(lblIPMan->text()); // the address, as the prompt changes it
     ui::onPress(lblIPMan, this, [this] { lblIPMan_Click(); });
     describe(lblIPMan, tr("Click here to enter the IP of the host."));
     auto* Label14 =
@@ -290,6 +308,7 @@ void MainForm::buildOptionsPanel() {
     // A check box with its caption and description.
     const auto checkBox = [&](QCheckBox* box, const char* name, const ui::TwipsRect& rect,
                               const QString& text) {
+        box->setAccessibleName(ui::spokenCaption(box->text())); // "Alternate EXE", without the colon
         describe(place(box, options, QLatin1String(name), rect), text);
     };
     checkBox(

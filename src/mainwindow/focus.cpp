@@ -26,6 +26,7 @@ bool MainForm::focusNextPrevChild(bool next) {
     const int count = static_cast<int>(stops.size());
     const int to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
     stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    describeFocused(stops[to]);
     return true;
 }
 

@@ -22,13 +22,6 @@ constexpr int row(int k) {
     return k / 2;
 }
 
-const char* const menuDescriptions[] = {
-    QT_TRANSLATE_NOOP("MainForm", "Set the character and mode, and start playing."),
-    QT_TRANSLATE_NOOP("MainForm", "Include WAD files to add custom levels and characters."),
-    QT_TRANSLATE_NOOP("MainForm", "Set general options, like screen resolution and sound."),
-    QT_TRANSLATE_NOOP("MainForm", "Set multiplayer options as the host."),
-};
-
 } // namespace
 
 void MainForm::lblMainMenu_Click(int Index) {
@@ -38,6 +31,7 @@ void MainForm::lblMainMenu_Click(int Index) {
     }
     for (auto* entry : lblMainMenu) {
         entry->setBackgroundColor(unselectedWhite);
+        entry->setChecked(entry == lblMainMenu[Index]);
     }
     lblMainMenu[Index]->setBackgroundColor(selectionGreen);
     Image1->setPixmap(stashedPicture(Index));
@@ -49,6 +43,10 @@ void MainForm::lblMainMenu_Click(int Index) {
     // The entries stay disabled until the slide is over, so no second slide starts on top of it.
     for (auto* entry : lblMainMenu) {
         entry->setEnabled(false);
+    }
+    // Panels out of view are hidden, so screen readers do not read them; all move through the slide.
+    for (auto* panel : GamePanel) {
+        panel->show();
     }
     auto* slide = new ui::Animation(platform.pacer, this);
     for (int step = 0; step < 20; ++step) {
@@ -63,6 +61,9 @@ void MainForm::lblMainMenu_Click(int Index) {
             entry->setEnabled(true);
         }
         CurPanel = static_cast<std::int16_t>(Index);
+        for (int k = 0; k < 4; ++k) {
+            GamePanel[k]->setVisible(k == Index);
+        }
         keepFocusInView();
     });
     slide->start();
@@ -90,13 +91,12 @@ void MainForm::lblMainMenu_MouseMove(int Index) {
         MenuHover = static_cast<std::int16_t>(Index);
     }
     MenuBold = true;
-    lblDesc->setText(tr(menuDescriptions[Index]));
+    lblDesc->setText(lblMainMenu[Index]->accessibleDescription());
 }
 
 void MainForm::lblHelp_MouseMove() {
     lblHelp->setBold(true);
-    lblDesc->setText(
-        tr("Click here to open the about dialog in case you're curious where this program comes from."));
+    lblDesc->setText(lblHelp->accessibleDescription());
 }
 
 void MainForm::Form_MouseMove() {

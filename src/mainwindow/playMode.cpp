@@ -5,6 +5,7 @@
 #include "Appearance.h"
 #include "ButtonLabel.h"
 #include "MainForm.h"
+#include "accessibility.h"
 #include "twips.h"
 
 #include <QGroupBox>
@@ -21,7 +22,11 @@ void MainForm::spGameOpt_Click(int Index) {
     modeSwitch->lock(GamePanel[0]); // no click reaches the Game panel until the switch is over
     spGameOpt[other]->setBackgroundColor(unselectedWhite);
     spGameOpt[Index]->setBackgroundColor(selectionGreen);
+    spGameOpt[other]->setChecked(false);
+    spGameOpt[Index]->setChecked(true);
     appearance->modeChosen(Index == 1);
+    // The options of the mode not chosen are hidden once out of view, so screen readers skip them.
+    ngOpt[Index]->show();
 
     for (int y = 1440; y <= 4560; y += 120) {
         modeSwitch->addStep(5, [this, other, y] { ui::moveTwips(ngOpt[other], 120, y); });
@@ -29,7 +34,8 @@ void MainForm::spGameOpt_Click(int Index) {
     for (int y = 4560; y >= 1440; y -= 120) {
         modeSwitch->addStep(5, [this, Index, y] { ui::moveTwips(ngOpt[Index], 120, y); });
     }
-    modeSwitch->onEnd([this, Index] {
+    modeSwitch->onEnd([this, Index, other] {
+        ngOpt[other]->hide();
         CurMode = static_cast<std::int16_t>(Index);
         txtGameType = Index == 1 ? txtMultiType : GameType::Single;
         keepFocusInView();
@@ -51,6 +57,7 @@ void MainForm::frmMulti_Click(int Index) {
         cardSwitch->stop();
     }
     cardSwitch = new ui::Animation(platform.pacer, this);
+    ui::showContents(chosen, true);         // what the card behind holds is hidden while it is behind
     for (int y = 720; y <= 2760; y += 96) { // the front card drops
         cardSwitch->addStep(5, [behind, y] { ui::moveTwips(behind, 240, y); });
     }
@@ -63,7 +70,7 @@ void MainForm::frmMulti_Click(int Index) {
     for (int y = 480; y <= 720; y += 96) {
         cardSwitch->addStep(5, [chosen, behind, y] {
             if (y == 480) {
-                chosen->raise(); // in front from now on
+                ui::bringToFront(chosen); // in front from now on
             }
             ui::moveTwips(behind, 120, 2160 - y);
             ui::moveTwips(chosen, 240, y);
@@ -72,8 +79,10 @@ void MainForm::frmMulti_Click(int Index) {
     for (int y = 2400; y >= 480; y -= 96) { // the other card rises behind
         cardSwitch->addStep(5, [behind, y] { ui::moveTwips(behind, 120, y); });
     }
-    cardSwitch->onEnd([this, Index] {
+    cardSwitch->onEnd([this, Index, behind] {
+        ui::showContents(behind, false);
         txtMultiType = Index == 1 ? GameType::Host : GameType::Join;
+        describeCards();
         // Normally the cards can only be clicked in multiplayer mode. A switch to single player
         // made while the cards were still moving keeps the mode single player.
         if (CurMode == 1) {
@@ -96,10 +105,8 @@ void MainForm::spGameOpt_MouseMove(int Index) {
         ModeHover = static_cast<std::int16_t>(Index);
     }
     ModeBold = true;
-    if (Index == 0) {
-        lblDesc->setText(tr("Start up a new single player game."));
-    } else if (Index == 1) {
-        lblDesc->setText(tr("Join or host a multiplayer game."));
+    if (Index == 0 || Index == 1) {
+        lblDesc->setText(spGameOpt[Index]->accessibleDescription());
     }
 }
 
@@ -114,14 +121,19 @@ void MainForm::GamePanel_MouseMove() {
 }
 
 void MainForm::frmMulti_MouseMove(int Index) {
-    // Only the card behind invites a click.
-    if (Index == 0 && txtMultiType == GameType::Host) {
-        lblDesc->setText(tr("Click here to join another person's server."));
-    } else if (Index == 1 && txtMultiType == GameType::Join) {
-        lblDesc->setText(tr("Click here to host your own server."));
-    } else {
+    const QString invitation = frmMulti[Index]->accessibleDescription();
+    if (invitation.isEmpty()) {
         describeNothing();
+    } else {
+        lblDesc->setText(invitation);
     }
+}
+
+void MainForm::describeCards() {
+    frmMulti[0]->setAccessibleDescription(
+        txtMultiType == GameType::Host ? tr("Click here to join another person's server.") : QString());
+    frmMulti[1]->setAccessibleDescription(
+        txtMultiType == GameType::Join ? tr("Click here to host your own server.") : QString());
 }
 
 void MainForm::lblIPMan_Click() {
@@ -129,5 +141,5 @@ void MainForm::lblIPMan_Click() {
         platform.dialogs.inputText(this, {tr("Enter the IP / Address of the game server below..."),
                                           tr("Manual connection"), lblIPMan->text()}));
     HostAddress = lblIPMan->text().toStdString();
-    lblIPMan->setAccessibleDescription(lblIPMan->text());
+    lblIPMan->setValueText(lblIPMan->text());
 }

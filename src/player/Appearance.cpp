@@ -7,7 +7,9 @@
 #include "Animation.h"
 #include "ButtonLabel.h"
 #include "InputLock.h"
+#include "accessibility.h"
 #include "characterLooks.h"
+#include "colors.h"
 #include "controls.h"
 #include "frmColor.h"
 #include "mouse.h"
@@ -42,8 +44,7 @@ Appearance::Appearance(QWidget* gamePanel, ui::Pacer& pacer)
                         ui::indexed("Command3", 1), {2240, 600, 255, 255});
     Command3[0]->setAccessibleName(tr("Previous character"));
     Command3[1]->setAccessibleName(tr("Next character"));
-    Picture2->setAccessibleName(tr("Character portrait"));
-    imgCharPic->setAccessibleName(tr("Character portrait"));
+    imgCharPic->setAccessibleName(characterName(CharIndex));
     Label5 = place(ui::label(tr("Color"), Qt::AlignCenter), gamePanel, QStringLiteral("Label5"),
                    {2640, 360, 975, 255});
     lblColor = place(new ui::ButtonLabel, gamePanel, QStringLiteral("lblColor"), {2640, 600, 975, 255},
@@ -51,19 +52,34 @@ Appearance::Appearance(QWidget* gamePanel, ui::Pacer& pacer)
     lblColor->setBackgroundColor(QColor(0x00, 0x00, 0xFF));
     lblColor->setTextColor(Qt::white);
     lblColor->setBold(true);
-    lblColor->setAccessibleName(tr("Color"));
+    ui::nameAfter(lblColor, Label5);
+    connect(this, &Appearance::lblColor2Changed, this, [this] { setColorNumber(lblColor2); });
 
+    const auto show = [this](const QString& text) {
+        emit describe(text);
+    };
     for (int k = 0; k < 2; ++k) {
         ui::onPress(Command3[k], this, [this, k] { Command3_Click(k); });
-        ui::onMouseMove(Command3[k],
-                        [this] { emit describe(tr("Click these arrows to change your character.")); });
+        ui::describe(Command3[k], tr("Click these arrows to change your character."), show);
     }
-    ui::onMouseMove(Picture2, [this] {
-        emit describe(tr("This is the character you are currently using. Click the arrows to change it."));
-    });
+    ui::describe(Picture2,
+                 tr("This is the character you are currently using. Click the arrows to change it."), show);
     ui::onPress(lblColor, this, [this] { lblColor_Click(); });
-    ui::onMouseMove(lblColor,
-                    [this] { emit describe(tr("Change your color. Only works in multiplayer modes.")); });
+    ui::describe(lblColor, tr("Change your color. Only works in multiplayer modes."), show);
+}
+
+void Appearance::setColorNumber(const std::string& number) {
+    lblColor2 = number;
+    lblColor->setValueText(colorName(number));
+}
+
+QString Appearance::characterName(std::size_t index) {
+    return QString::fromLatin1(launch::characters[index].defaultName);
+}
+
+QString Appearance::colorName(const std::string& number) {
+    const int n = QString::fromStdString(number).toInt();
+    return n >= 1 && n <= int(colors().size()) ? frmColor::tr(colors()[std::size_t(n - 1)].name) : QString();
 }
 
 Appearance::~Appearance() {
@@ -98,9 +114,14 @@ void Appearance::Command3_Click(int Index) {
 
     const std::size_t c = CharIndex;
     const CharacterLook& look = characterLooks()[c];
-    emit describe(QString::fromStdString(Skins[c]) + QStringLiteral("\r\n") + tr(look.description));
+    const QString introduction =
+        QString::fromStdString(Skins[c]) + QStringLiteral("\r\n") + tr(look.description);
+    emit describe(introduction);
     lblColor->setBackgroundColor(look.swatch);
-    lblColor2 = launch::characters[c].colorNumber;
+    setColorNumber(launch::characters[c].colorNumber);
+    // The portrait is named after the character; a screen reader hears what the description line shows.
+    imgCharPic->setAccessibleName(characterName(c));
+    ui::announce(gamePanel, introduction);
 
     // The name follows the character only while it is, in any case, the own name of a neighbour
     // in the list: the character the arrows came from.
@@ -130,19 +151,21 @@ void Appearance::lblColor_Click() {
     if (colorPicker) {
         colorPicker->close();
     }
-    colorPicker = new frmColor; // no owner window, as the field's window is not the picker's owner
+    // No owner window, as the field's window is not the picker's owner; the keys give the focus
+    // back to it.
+    colorPicker = new frmColor(QString::fromStdString(lblColor2).toInt(), lblColor->window());
     connect(colorPicker, &frmColor::picked, this, &Appearance::colorPicked);
     colorPicker->show();
     // Its top-left corner on the field's, wherever the window frame puts the field on screen.
     colorPicker->move(lblColor->mapToGlobal(QPoint(0, 0)));
     colorPicker->raise();
     colorPicker->activateWindow();
-    colorPicker->setFocus();
 }
 
 void Appearance::colorPicked(int number, const QColor& color) {
     lblColor->setBackgroundColor(color);
-    lblColor2 = std::to_string(number);
+    setColorNumber(std::to_string(number));
+    ui::announce(lblColor, lblColor->valueText());
 }
 
 } // namespace player

@@ -33,7 +33,7 @@ class Appearance : public QObject {
     // The settings the game receives from here, for reading and showing them by name.
     Q_PROPERTY(launch::SkinTable Skins MEMBER Skins)
     Q_PROPERTY(std::uint8_t CharIndex MEMBER CharIndex)
-    Q_PROPERTY(std::string lblColor2 MEMBER lblColor2)
+    Q_PROPERTY(std::string lblColor2 MEMBER lblColor2 NOTIFY lblColor2Changed)
 
 public:
     // Places the character and colour controls on `gamePanel`, which an arrow's slide locks.
@@ -51,11 +51,18 @@ public:
 signals:
     // A text for the description line: a control hovered, a character chosen.
     void describe(const QString& text);
+    // The colour number was shown by name, as the window does at start-up.
+    void lblColor2Changed();
 
 private:
     void Command3_Click(int Index);
     void lblColor_Click();
     void colorPicked(int number, const QColor& color);
+    // The colour number the game receives; the colour field's value names its colour.
+    void setColorNumber(const std::string& number);
+    // What screen readers call the character, and the colour of a colour number.
+    static QString characterName(std::size_t index);
+    static QString colorName(const std::string& number);
 
     QWidget* gamePanel;
     ui::Pacer& pacer;

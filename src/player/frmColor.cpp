@@ -4,14 +4,18 @@
 #include "frmColor.h"
 
 #include "ButtonLabel.h"
+#include "InputLock.h"
 #include "colors.h"
 #include "style.h"
 #include "twips.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 
-frmColor::frmColor(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+frmColor::frmColor(int current, QWidget* field, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), field(field) {
     setObjectName(QStringLiteral("frmColor"));
+    setAccessibleName(tr("Color picker"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(ui::toPixels(975), ui::toPixels(3615));
 
@@ -28,14 +32,43 @@ frmColor::frmColor(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWi
         swatch->setFont(swatchFont);
         swatch->setToolTip(tr(entry.name));
         swatch->setAccessibleName(swatch->toolTip());
-        connect(swatch, &ui::ButtonLabel::clicked, this, [this, n] { lblColor_Click(n); });
+        swatch->setFocusPolicy(Qt::StrongFocus); // Return and Space pick it, as a click does
+        ui::onPress(swatch, this, [this, n] { lblColor_Click(n); });
         lblColor[static_cast<std::size_t>(n)] = swatch;
+    }
+    if (current >= 1 && current <= 15) {
+        lblColor[static_cast<std::size_t>(current)]->setFocus();
     }
 }
 
 void frmColor::lblColor_Click(int Index) {
     emit picked(Index, lblColor[static_cast<std::size_t>(Index)]->backgroundColor());
+    closeToField();
+}
+
+void frmColor::closeToField() {
     close();
+    if (field) {
+        field->activateWindow();
+    }
+}
+
+void frmColor::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        focusNextPrevChild(false);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        focusNextPrevChild(true);
+        break;
+    case Qt::Key_Escape:
+        closeToField();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void frmColor::Form_LostFocus() {

@@ -3,6 +3,7 @@
 // The colour picker: a borderless window of fifteen colour swatches.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -14,7 +15,9 @@ class ButtonLabel;
 class frmColor : public QWidget {
     Q_OBJECT
 public:
-    explicit frmColor(QWidget* parent = nullptr);
+    // Opens with the focus on the swatch of colour number `current`; a pick or Escape gives the
+    // focus back to `field`'s window.
+    explicit frmColor(int current, QWidget* field, QWidget* parent = nullptr);
 
     // Swatches 1 to 15; element 0 is unused, as colour number 0 is never offered.
     std::array<ui::ButtonLabel*, 16> lblColor{};
@@ -29,4 +32,12 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // The arrow keys move between the swatches as Tab does; Escape closes without a pick.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Closes the picker while it has the focus, handing the focus back to the field's window.
+    void closeToField();
+
+    QPointer<QWidget> field;
 };

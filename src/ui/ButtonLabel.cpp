@@ -5,8 +5,10 @@
 
 #include "shapes.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace ui {
 
@@ -44,6 +46,15 @@ void ButtonLabel::setBold(bool bold) {
     setFont(f);
 }
 
+void ButtonLabel::setValueText(const QString& text) {
+    if (text != value) {
+        value = text;
+        // Where a screen reader takes the value as the name, it hears the change.
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
 void ButtonLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
@@ -52,6 +63,13 @@ void ButtonLabel::paintEvent(QPaintEvent*) {
                           text(), QPalette::WindowText);
     painter.setPen(borderColor);
     drawOutline(painter, rect());
+    // The pointer never shows a focus; the keyboard does, as it does on every other control.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent) {

@@ -10,12 +10,23 @@
 namespace ui {
 
 // A flat push button drawn as a bordered label: a background colour, a centred caption in the
-// text colour and a one-pixel border in the window-text colour. Clicks, the button role and the
-// press action for screen readers are Qt's. It never takes the keyboard focus.
+// text colour and a one-pixel border in the window-text colour. Clicks are Qt's; screen readers
+// see a button with a press action, a choice (when checkable: checked while it is the selected
+// one) or a text. It takes the keyboard focus only where its window gives it a focus policy, and
+// then shows it with a focus frame once the keyboard moved it.
 class ButtonLabel : public QAbstractButton {
     Q_OBJECT
 public:
     explicit ButtonLabel(const QString& caption = {}, QWidget* parent = nullptr);
+
+    // Looks like a button label but takes no clicks: screen readers read it as text.
+    bool isTextOnly() const { return textOnly; }
+    void setTextOnly(bool on) { textOnly = on; }
+
+    // What the label stands for beyond its caption, for screen readers: the colour's name, the
+    // server's address.
+    QString valueText() const { return value; }
+    void setValueText(const QString& text);
 
     QColor backgroundColor() const;
     void setBackgroundColor(const QColor& color);
@@ -26,10 +37,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A click never changes the selection by itself: the window marks the selected label.
+    void nextCheckState() override {}
 
 private:
     // The border keeps the window-text colour whatever colour the caption is given.
     QColor borderColor;
+    bool textOnly = false;
+    QString value;
 };
 
 // A picture that takes clicks, scaled to fill its rectangle; a button for screen readers, named

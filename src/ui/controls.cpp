@@ -20,6 +20,9 @@ QLabel* label(const QString& caption, Qt::Alignment alignment) {
     auto* l = new QLabel(caption);
     l->setAlignment(alignment);
     l->setTextFormat(Qt::PlainText);
+    if (caption.endsWith(QLatin1Char(':'))) {
+        l->setAccessibleName(spokenCaption(caption)); // "Player Name", not "Player Name colon"
+    }
     keepMouseMoves(l);
     return l;
 }
@@ -38,18 +41,27 @@ QLabel* pictureLabel(const QString& file) {
     return image;
 }
 
-void nameAfter(QWidget* input, const QString& caption) {
-    QString name = caption;
-    name.remove(QLatin1Char('&'));
-    if (name.endsWith(QLatin1Char(':'))) {
-        name.chop(1);
+QString spokenCaption(const QString& caption) {
+    QString spoken = caption;
+    spoken.remove(QLatin1Char('&'));
+    if (spoken.endsWith(QLatin1Char(':'))) {
+        spoken.chop(1);
     }
-    input->setAccessibleName(name);
+    return spoken;
+}
+
+void nameAfter(QWidget* input, const QString& caption) {
+    input->setAccessibleName(spokenCaption(caption));
 }
 
 void nameAfter(QWidget* input, QLabel* label) {
     label->setBuddy(input);
     nameAfter(input, label->text());
+}
+
+void describe(QWidget* control, const QString& text, const std::function<void(const QString&)>& show) {
+    control->setAccessibleDescription(text);
+    onMouseMove(control, [control, show] { show(control->accessibleDescription()); });
 }
 
 bool isInView(const QWidget* widget) {

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QToolButton;
 
@@ -40,10 +42,19 @@ QToolButton* pictureButton(const QString& picture, const QSize& size);
 // A label showing one of the program's pictures at its own size.
 QLabel* pictureLabel(const QString& file);
 
+// A caption as a screen reader should say it: without the access key's "&" and a closing colon.
+QString spokenCaption(const QString& caption);
+
 // Names `input` for screen readers after the caption that labels it: "Player Name:" names the
-// box beside it "Player Name". With a label, the label is the input's buddy too.
+// box beside it "Player Name". With a label, the label is the input's buddy too, which is what
+// Linux screen readers read for lists and drop-downs.
 void nameAfter(QWidget* input, const QString& caption);
 void nameAfter(QWidget* input, QLabel* label);
+
+// Gives `control` the sentence that explains it, kept on the control as its description for
+// screen readers; `show` puts the control's description where the player reads it whenever the
+// pointer moves over the control.
+void describe(QWidget* control, const QString& text, const std::function<void(const QString&)>& show);
 
 // Whether any part of `widget` shows on screen: it is visible, and neither the edges of its
 // containers nor a control in front of it hide all of it.

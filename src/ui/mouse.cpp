@@ -26,10 +26,16 @@ private:
     std::function<void()> handler;
 };
 
+constexpr const char* clickHookName = "clickHook";
+
 class ClickHook : public QObject {
 public:
     ClickHook(QWidget* widget, std::function<void()> handler)
-        : QObject(widget), widget(widget), handler(std::move(handler)) {}
+        : QObject(widget), widget(widget), handler(std::move(handler)) {
+        setObjectName(QLatin1String(clickHookName));
+    }
+
+    void click() const { handler(); }
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
@@ -64,6 +70,23 @@ void onMouseMove(QWidget* widget, std::function<void()> handler) {
 
 void onClick(QWidget* widget, std::function<void()> handler) {
     widget->installEventFilter(new ClickHook(widget, std::move(handler)));
+}
+
+namespace {
+const ClickHook* clickHook(const QWidget* widget) {
+    return static_cast<const ClickHook*>(
+        widget->findChild<QObject*>(QLatin1String(clickHookName), Qt::FindDirectChildrenOnly));
+}
+} // namespace
+
+bool hasClickHandler(const QWidget* widget) {
+    return clickHook(widget) != nullptr;
+}
+
+void runClickHandler(QWidget* widget) {
+    if (const ClickHook* hook = clickHook(widget)) {
+        hook->click();
+    }
 }
 
 } // namespace ui

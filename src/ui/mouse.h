@@ -21,4 +21,8 @@ void keepMouseMoves(QWidget* widget);
 // Calls `handler` when the left button is pressed and released over `widget` itself.
 void onClick(QWidget* widget, std::function<void()> handler);
 
+// Whether `widget` has a click handler, and running it as a click would: a screen reader's press.
+bool hasClickHandler(const QWidget* widget);
+void runClickHandler(QWidget* widget);
+
 } // namespace ui

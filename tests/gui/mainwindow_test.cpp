@@ -49,10 +49,14 @@ QPoint twipsPos(const QWidget* panel) {
     return {ui::twipsLeft(panel), ui::twipsTop(panel)};
 }
 
+// What screen readers are told about a control.
+QAccessibleInterface* told(QWidget* control) {
+    return QAccessible::queryAccessibleInterface(control);
+}
+
 // Presses a control as a screen reader does: no mouse event comes, so no input lock swallows one.
 void press(QWidget* control) {
-    QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
-        QAccessibleActionInterface::pressAction());
+    told(control)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
 // Every control that describes itself, by where it is shown: the Game panel in single player
@@ -188,7 +192,13 @@ private slots:
             QVERIFY(openWindow());
             for (const QString& name : QString(switchedOn).split(' ', Qt::SkipEmptyParts)) {
                 auto* button = name.startsWith("frmMulti") ? nullptr : find<QAbstractButton>(name);
-                !button ? clickCard(1) : button->isCheckable() ? button->setChecked(true) : button->click();
+                if (!button) {
+                    clickCard(1);
+                } else if (qobject_cast<ui::ButtonLabel*>(button)) {
+                    button->click();
+                } else {
+                    button->setChecked(true);
+                }
             }
             QCOMPARE(QString::fromStdString(run()), line);
         }
@@ -305,7 +315,7 @@ private slots:
         QVERIFY(!entry(2)->isBold() && !about->isBold());
         hover(entry(2)); // the background forgot the entry: it turns bold again
         QVERIFY(entry(2)->isBold());
-        QStringList texts;
+        QStringList texts, named;
         for (int place = 0; place < 6; ++place) {
             if (place > 2) {
                 click(entry(place - 2));
@@ -317,18 +327,35 @@ private slots:
             for (const QString& name : QString::fromLatin1(views[place].first).split(QLatin1Char(' '))) {
                 hover(find(name));
                 texts << description();
+                // A screen reader hears the same sentence as its description.
+                QCOMPARE(QAccessible::queryAccessibleInterface(find(name))->text(QAccessible::Description),
+                         texts.back());
             }
             QStringList stops;
             // From RUN!, or from no control at all, Tab goes to the first stop.
             place % 2 ? find("Command1")->setFocus() : QApplication::focusWidget()->clearFocus();
             do {
                 QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
-                stops << QApplication::focusWidget()->objectName();
+                QWidget* stop = QApplication::focusWidget();
+                stops << stop->objectName();
+                // Each stop by a name of its own, not its frame's; the keyboard shows its description.
+                const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(stop);
+                const auto* frame = qobject_cast<QGroupBox*>(stop->parentWidget());
+                QVERIFY2(!spoken->text(QAccessible::Name).isEmpty() &&
+                             !(frame && frame->title() == spoken->text(QAccessible::Name)),
+                         qPrintable(stop->objectName()));
+                named << stop->objectName() + "=" + spoken->text(QAccessible::Name);
+                QCOMPARE(description(), spoken->text(QAccessible::Description).isEmpty()
+                                            ? pleaseSelect
+                                            : spoken->text(QAccessible::Description));
             } while (stops.size() < 30 && stops.back() != "Command1");
             QCOMPARE(stops.join(' '), QString::fromLatin1(views[place].second));
             // The focus on the last control before RUN!, for the next view to take it away.
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
         }
+        QVERIFY(named.contains("txtPlayerName=Player Name") && named.contains("txtMaxPlayers=Max Players") &&
+                named.contains("lstWADFiles=Include Files") && named.contains("txtWidth=Resolution width") &&
+                named.contains("chkEXE=Alternate EXE"));
         QVERIFY(texts.first().endsWith("\r\nSo what's the holdup? Click it!!")); // RUN!
         QVERIFY(texts.contains("Type the map to start at here. Maps are: 1-9 = Single Player; 70-79 = Chaos; "
                                "80-86 = CTF; 90-99 = Battle"));
@@ -368,8 +395,13 @@ private slots:
         click(entry(1));
         QTest::keyClick(form->windowHandle(), Qt::Key_D, Qt::AltModifier);
         QTRY_COMPARE(list->count(), 2);
+        list->setCurrentRow(1);
         QTest::keyClick(form->windowHandle(), Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(list->count(), 3);
+        // A screen reader hears what was added; the selection stays.
+        QCOMPARE(told(find("announcement"))->role(), QAccessible::Notification);
+        QCOMPARE(told(find("announcement"))->text(QAccessible::Name), QStringLiteral("new.wad"));
+        QCOMPARE(list->currentRow(), 1);
         QCOMPARE(run(), std::string("klemwin -file a.wad my level.wad new.wad -skin COMET -color 7 "));
     }
 
@@ -381,33 +413,28 @@ private slots:
     void about_captionsScreenReadersAndJokes() {
         click(find("lblHelp"));
         QPointer<frmHelp> about = testsupport::openWindowOf<frmHelp>();
+        // A dialog with the focus on Close, which Return presses; Escape closes it too.
+        QCOMPARE(told(about)->role(), QAccessible::Dialog);
+        for (const auto key : {Qt::Key_Return, Qt::Key_Escape}) {
+            QTRY_COMPARE(QApplication::focusWidget(), about->lblClose);
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QTRY_VERIFY(about.isNull());
+            click(find("lblHelp"));
+            about = testsupport::openWindowOf<frmHelp>();
+        }
         click(find("lblHelp"));
-        QStringList named;
         for (QWidget* control : form->findChildren<QWidget*>() + about->findChildren<QWidget*>()) {
             const auto [need, room] = needAndRoom(control);
             QVERIFY2(need <= room, qPrintable(control->objectName())); // no caption cut with the fonts in use
-            const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
-            const auto* frame = qobject_cast<QGroupBox*>(control->parentWidget());
-            if ((qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control) ||
-                 qobject_cast<QAbstractButton*>(control) || qobject_cast<QListWidget*>(control)) &&
-                form->isAncestorOf(control) && control->isVisibleTo(form.get()) &&
-                !qobject_cast<QComboBox*>(control->parent())) {
-                QVERIFY2(!name.isEmpty() && !(frame && frame->title() == name),
-                         qPrintable(control->objectName()));
-                // Every input by a name of its own, not its frame's.
-                named << control->objectName() + "=" + name;
-            }
         }
-        QVERIFY(named.contains("txtPlayerName=Player Name") && named.contains("txtMaxPlayers=Max Players") &&
-                named.contains("lstWADFiles=Include Files") && named.contains("txtWidth=Resolution width"));
         form->close();
         QVERIFY(about->isVisible());
         QVERIFY(!QAccessible::queryAccessibleInterface(about->Picture1)->text(QAccessible::Name).isEmpty());
         QCOMPARE(about->windowIcon().cacheKey(), ui::programIcon().cacheKey());
         QCOMPARE(about->Picture1->pixmap().toImage(), ui::programIcon().pixmap(32, 32).toImage());
         about->lblClose_Click();
-        QCOMPARE(QAccessible::queryAccessibleInterface(find("Picture2"))->text(QAccessible::Name),
-                 QStringLiteral("Character portrait"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(find("imgCharPic"))->text(QAccessible::Name),
+                 QStringLiteral("Comet"));
         // The picture under the menu answers with six jokes in turn; the fifth asks, and its answer
         // decides the follow-up.
         dialogs.messageAnswers = {ui::MessageAnswer::Ok, ui::MessageAnswer::Ok, ui::MessageAnswer::Ok,
@@ -455,6 +482,40 @@ private slots:
         QVERIFY(find("chkAnalog")->grab().toImage() != unchecked);
     }
 
+    // Screen readers meet what the player sees: the window is a window, plain containers are panels
+    // named only by names of their own, the version is text; the selected menu entry and play mode and
+    // the card in front are checked; a card's press brings it to the front; what is out of view (the
+    // other panels and mode, the card behind) is not showing; labels are heard without their colon,
+    // the slot by a label of its own, the colour field by the colour's name.
+    void screenReaders_meetWhatThePlayerSees() {
+        QCOMPARE(told(form.get())->role(), QAccessible::Window);
+        for (const char* container : {"Picture1", "ngOpt(0)", "Picture2"}) {
+            QVERIFY(told(find(container))->role() == QAccessible::Grouping &&
+                    told(find(container))->text(QAccessible::Name).isEmpty());
+        }
+        QCOMPARE(told(find("lblVersion"))->role(), QAccessible::StaticText);
+        QCOMPARE(told(find("Label6"))->text(QAccessible::Name), QStringLiteral("Player Name"));
+        QCOMPARE(told(find("Combo3"))->relations(QAccessible::Label).value(0).first->text(QAccessible::Name),
+                 QStringLiteral("Saved game slot"));
+        QCOMPARE(told(find("lblColor"))->text(QAccessible::Value), QStringLiteral("Blue"));
+        QVERIFY(told(entry(0))->state().checked && told(mode(0))->state().checked);
+        click(entry(1));
+        QVERIFY(!told(entry(0))->state().checked && told(entry(1))->state().checked);
+        QVERIFY(told(find("GamePanel(0)"))->state().invisible &&
+                !told(find("GamePanel(1)"))->state().invisible);
+        click(entry(0));
+        press(mode(1));
+        QTRY_VERIFY(told(mode(1))->state().checked && !told(mode(0))->state().checked);
+        QVERIFY(told(find("ngOpt(0)"))->state().invisible && told(find("txtMaxPlayers"))->state().invisible);
+        QVERIFY(told(find("frmMulti(0)"))->state().checked && !told(find("frmMulti(1)"))->state().checked);
+        QCOMPARE(told(find("frmMulti(1)"))->text(QAccessible::Description),
+                 QStringLiteral("Click here to host your own server."));
+        press(find("frmMulti(1)"));
+        QVERIFY(told(find("frmMulti(1)"))->state().checked && !told(find("frmMulti(0)"))->state().checked);
+        QVERIFY(!told(find("txtMaxPlayers"))->state().invisible && told(find("check2"))->state().invisible);
+        QVERIFY(form->launchOptions().txtGameType == launch::GameType::Host);
+    }
+
     // --- The Game panel
 
     // Single player, Join (with the address prompt: Cancel gives empty text; screen readers hear the
@@ -471,8 +532,7 @@ private slots:
         dialogs.inputAnswers = {QStringLiteral("server.example"), QString()};
         click(address);
         QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 -connect server.example -name Comet "));
-        QCOMPARE(QAccessible::queryAccessibleInterface(address)->text(QAccessible::Description),
-                 "server.example");
+        QCOMPARE(QAccessible::queryAccessibleInterface(address)->text(QAccessible::Value), "server.example");
         click(address);
         QCOMPARE(dialogs.inputs[0].proposed + "|" + dialogs.inputs[1].proposed + address->text(),
                  QStringLiteral("0.0.0.0|server.example"));
@@ -563,6 +623,10 @@ private slots:
             pressed ? QTest::keyClick(arrow(pressed), Qt::Key_Return) : click(arrow(pressed));
             QCOMPARE(find<QLineEdit>("txtPlayerName")->text(), QString::fromLatin1(after));
             QCOMPARE(find("imgCharPic")->x(), rest);
+            // The portrait is named after the character, which a screen reader hears when it changes.
+            const QString name = told(find("imgCharPic"))->text(QAccessible::Name);
+            QVERIFY(QString::fromLatin1(skinAndColor).startsWith(name.toUpper() + " "));
+            QVERIFY(told(find("announcement"))->text(QAccessible::Name).startsWith(name.toUpper() + "\r\n"));
             QCOMPARE(run(), "klemwin -skin " + std::string(skinAndColor) + " ");
         }
         QCOMPARE(pacer.delays, std::vector<int>(1 + 48 + 49 + 1 + 47 + 50, 10)); // a pixel a step
@@ -603,6 +667,22 @@ private slots:
         QCOMPARE(run(), std::string("klemwin -skin COMET -color 8 "));
         click(arrow(0));
         QCOMPARE(form->launchOptions().lblColor2, std::string("7"));
+        click(mode(1));
+        // By keys: the picker opens on the swatch of the colour chosen, the arrows move, Return picks and
+        // Escape closes without a pick; the field's value is the colour's name.
+        for (const auto key : {Qt::Key_Return, Qt::Key_Escape}) {
+            click(field);
+            QPointer<frmColor> byKeys = picker();
+            QTRY_COMPARE(QApplication::focusWidget(),
+                         byKeys->lblColor.at(std::stoul(form->launchOptions().lblColor2)));
+            QTest::keyClick(byKeys, Qt::Key_Down);
+            QTest::keyClick(byKeys, Qt::Key_Up);
+            QTest::keyClick(byKeys, Qt::Key_Right);
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QTRY_VERIFY(byKeys.isNull() && form->isActiveWindow());
+        }
+        QCOMPARE(told(field)->text(QAccessible::Value), QStringLiteral("Dark Blue"));
+        QCOMPARE(form->launchOptions().lblColor2, std::string("8"));
     }
 };
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "MainForm.h"
+#include "accessibility.h"
 #include "style.h"
 
 #include <QAbstractButton>
@@ -165,6 +166,7 @@ inline void failOnAnyWarning() {
 template <class TestObject> int runGuiTests(int argc, char** argv) {
     QApplication app(argc, argv);
     ui::applyLauncherStyle(app);
+    ui::installAccessibility();
     TestObject tests;
     return QTest::qExec(&tests, argc, argv);
 }

@@ -87,7 +87,7 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     ok = save(&form, folder, "main-host.png") && ok;
 
-    frmColor picker;
+    frmColor picker(7, &form);
     picker.show();
     ok = save(&picker, folder, "picker.png") && ok;
     picker.hide();
