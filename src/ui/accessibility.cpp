@@ -89,11 +89,12 @@ public:
     explicit Frame(QGroupBox* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
 
     QString text(QAccessible::Text t) const override {
-        const QString name = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && name.isEmpty()) {
-            return static_cast<QGroupBox*>(widget())->title().remove(QLatin1Char('&'));
+        if (t != QAccessible::Name) {
+            return QAccessibleWidget::text(t);
         }
-        return name;
+        // Its own caption, never the caption of the frame around it.
+        const QString name = widget()->accessibleName();
+        return name.isEmpty() ? static_cast<QGroupBox*>(widget())->title().remove(QLatin1Char('&')) : name;
     }
 
     QAccessible::State state() const override {

@@ -489,6 +489,7 @@ private slots:
     // the slot by a label of its own, the colour field by the colour's name.
     void screenReaders_meetWhatThePlayerSees() {
         QCOMPARE(told(form.get())->role(), QAccessible::Window);
+        QCOMPARE(told(find("fraDemo"))->text(QAccessible::Name), QStringLiteral("Demo")); // not its panel's
         for (const char* container : {"Picture1", "ngOpt(0)", "Picture2"}) {
             QVERIFY(told(find(container))->role() == QAccessible::Grouping &&
                     told(find(container))->text(QAccessible::Name).isEmpty());
