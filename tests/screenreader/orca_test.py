@@ -1,0 +1,308 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs the launcher under the screen reader Orca, with Orca's default settings, on a private X
+# server, session bus and accessibility bus; works it as a player would and checks what Orca says,
+# which is read from Orca's debug log ("SPEECH OUTPUT: '...'"). No speech server runs.
+#   python3 tests/screenreader/orca_test.py [PATH/TO/KLEMNet]
+import contextlib, os, re, shutil, subprocess, sys, tempfile, threading, time, traceback, tty, warnings
+
+TITLE = "Orbitron Launcher v. 2.4.1"
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?(?:\{.*\}|None)?\s*$")
+FOCUSED = re.compile(r"OBJECT EVENT: object:state-changed:focused \(1, \d+, \[(.*?) \| (.*)\]\)$")
+FOCUS = r"object:state-changed:focused \(1,"
+CHECKED = r"object:state-changed:checked \(1, \d+, \[[^]|]*\| TARGET\]"  # TARGET: the step's target
+
+# The player's way: (action, target, the Orca event whose handling ends the step, expected speech
+# as a regular expression, for Tab steps a list of them, one per stop; None records what Orca says
+# without judging it).
+#   window: the window appears     tabs: Tab until the focus is on target (a name or a role)
+#   press: the press action of the object named target     key: xdotool key     run: key, game starts
+DESCRIBED = " Click these arrows to change your character."
+ARROWS = [r"Previous character push button." + DESCRIBED, r"Next character push button." + DESCRIBED]
+STEPS = [
+    ("window", TITLE, FOCUS, re.escape(TITLE)),
+    ("tabs", "RUN!", None, ARROWS[1:] + [r"Load Game check box not checked. Check this to load the game",
+                                     r"Saved game slot editable combo box", r"RUN! push button"]),
+    ("press", "Multiplayer", CHECKED, None),
+    ("tabs", "RUN!", None, ARROWS + [r"Player Name text.* Type the nickname", r"Join panel. Preferred Team",
+                                     r"Don't check server for files check box not checked. Check this",
+                                     r"Don't download files from server check box", r"RUN!"]),
+    ("press", "Host", CHECKED, None),
+    ("tabs", "RUN!", None, ARROWS + [r"Player Name text", r"Host panel. Game Type combo box",
+                                     r"Time Limit text", r"Max Players text.* Range is from 1 to 32",
+                                     r"Initial Map text", r"RUN!"]),
+    ("press", "WAD Files", CHECKED, None),
+    ("tabs", "RUN!", None, [r"WAD Files panel. Include Files. list. This box displays",
+                            r"Add push button. Click this to add", r"Delete push button",
+                            r"Custom Skin Name text. If you are using", r"RUN!"]),
+    ("press", "Main Options", CHECKED, None),
+    ("tabs", "RUN!", None, [r"Main Options panel. OpenGL Mode check box not checked. Check this",
+                            r"Windowed Mode check box", r"Manual Resolution check box",
+                            r"Resolution width text", r"Resolution height text", r"Alternate EXE check box",
+                            r"Alternate EXE name text", r"Display High-resolution Timer check box",
+                            r"Use Joystick check box", r"Use Analog Controls check box",
+                            r"Split-Screen Mode check box", r"Demo panel. Enable Demos check box",
+                            r"Demo. Play. not selected radio button", r"Demo Name text", r"Sound combo box",
+                            r"Manual Parameters text. Type manual parameters", r"RUN!"]),
+    ("tabs", "check box", None, None),
+    ("key", "space", r"object:state-changed:checked", r"\bchecked\b"),
+    ("press", "Network Options", FOCUS, r"Disable Special Rings check box not checked"),
+    ("tabs", "RUN!", None, [r"Sudden Death check box", r"Automatically Sort Teams \(CTF\) check box",
+                            r"Force Skin check box", r"Don't Advance Stage check box",
+                            r"Don't Advertise Server check box checked", r"RUN!"]),
+    ("press", "About", FOCUS, r"Orbitron Launcher - About dialog"),
+    ("key", "Escape", FOCUS, re.escape(TITLE) + r" frame"),
+    ("press", "Game", CHECKED, None),
+    ("press", "Blue", FOCUS, r"Blue push button"),  # the colour field, named by its colour: the picker opens
+    ("key", "Down", FOCUS, r"Dark Blue push button"),
+    ("key", "Return", FOCUS, r"notification Dark Blue"),
+    ("tabs", "RUN!", None, None),
+    ("run", "Return", None, None),
+]
+
+
+class Failure(Exception):
+    pass
+
+
+def wait(condition, what, timeout=20):
+    """Polls `condition` until it returns something true, and returns that; fails after `timeout`."""
+    deadline = time.monotonic() + timeout
+    while not (value := condition()):
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(0.05)
+    return value
+
+
+def output(*command):
+    """The output of a short command, empty when it fails."""
+    return subprocess.run(command, capture_output=True, text=True).stdout.strip()
+
+
+class Session:
+    """The private desktop: X server, buses, window manager, Orca and the launcher, with a fresh
+    temporary folder as their home, so that Orca starts with its default settings."""
+
+    def __init__(self, launcher):
+        self.launcher, self.procs, self.lines, self.orca, self.game = launcher, [], [], None, None
+        self.tmp = tempfile.mkdtemp(prefix="orca-test-")
+        self.record = os.path.join(self.tmp, "record")
+        # SPEECHD_CMD: Orca would start speech-dispatcher, which hangs it where there is no sound.
+        self.env = {"PATH": os.environ["PATH"], "LANG": "C.UTF-8", "SPEECHD_CMD": "/bin/false"}
+        for name in ("HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
+            self.env[name] = os.path.join(self.tmp, name.lower())
+            os.mkdir(self.env[name], 0o700)
+
+    def start(self, name, *command, **options):
+        """Starts a program in a process group of its own, its output in the file `name`.out."""
+        out = open(os.path.join(self.tmp, name + ".out"), "w")
+        options = {"env": self.env, "stdout": out, "stderr": out, **options}
+        self.procs.append(subprocess.Popen(command, start_new_session=True, **options))
+        return self.procs[-1]
+
+    def up(self):
+        """Starts everything in order, each part once the one before it is ready."""
+        read, write = os.pipe()
+        # -noreset: the server would reset whenever its last client leaves, and refuse the next one.
+        self.start("xvfb", "Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                   "-nolisten", "tcp", "-noreset", pass_fds=[write])
+        os.close(write)
+        self.env["DISPLAY"] = ":" + os.read(read, 64).decode().strip()
+        bus = self.start("dbus", "dbus-daemon", "--session", "--nofork", "--print-address=1",
+                         stdout=subprocess.PIPE, text=True)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        os.environ.update(self.env)  # for AT-SPI in this process
+        self.start("atspi", "/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+        names = ("dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+                 "org.freedesktop.DBus.ListNames")
+        wait(lambda: "org.a11y.Bus" in output(*names), "the accessibility bus")
+        self.start("openbox", "openbox", "--sm-disable")
+        wait(lambda: "window id" in output("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), "openbox")
+        # Orca will not start while another Orca of this user runs anywhere on this machine (and
+        # --replace would end that one): a second run of this test waits for the first.
+        wait(lambda: not output("pgrep", "-u", str(os.getuid()), "-x", "orca"), "other Orcas to end", 600)
+        # Orca's log goes to a terminal, which Python writes line by line; a file it writes in
+        # blocks, and the last lines would come only much later.
+        self.master, self.slave = os.openpty()
+        tty.setraw(self.slave)
+        threading.Thread(target=self.read_log, daemon=True).start()
+        self.orca = self.start("orca", "orca", "--debug-file", os.ttyname(self.slave))
+        self.wait_said("Screen reader on", 0)
+        self.game = self.start("launcher", os.path.abspath(self.launcher), cwd=self.tmp,
+                               env=dict(self.env, KLEMWIN_RECORD=self.record))
+
+    def read_log(self):
+        """Collects Orca's log line by line, in memory and in orca.log for a look later."""
+        pending = b""
+        with open(os.path.join(self.tmp, "orca.log"), "wb") as copy:
+            while True:
+                try:
+                    chunk = os.read(self.master, 65536)
+                except OSError:  # the terminal is closed
+                    return
+                copy.write(chunk)
+                *lines, pending = (pending + chunk).split(b"\n")
+                self.lines.extend(line.decode(errors="replace") for line in lines)
+
+    def down(self, keep):
+        """Ends every program started here, newest first, politely and then for good; keeps the
+        folder with the logs when `keep`."""
+        for proc in reversed(self.procs):
+            for signal_number in (15, 9):
+                with contextlib.suppress(ProcessLookupError, subprocess.TimeoutExpired):
+                    os.killpg(proc.pid, signal_number)
+                    proc.wait(5)
+                    break
+        if keep:
+            print(f"logs kept in {self.tmp}")
+        else:
+            shutil.rmtree(self.tmp, ignore_errors=True)
+
+    def said_since(self, mark):
+        """What Orca said after line `mark` of its log."""
+        return [m.group(1) for m in map(SPOKEN.search, self.lines[mark:]) if m]
+
+    def wait(self, condition, what):
+        """`wait` that fails at once when Orca or the launcher ends, and tells what Orca said last."""
+        def check():
+            for name, proc in (("Orca", self.orca), ("the launcher", self.game)):
+                if proc and proc.poll() is not None:
+                    raise Failure(f"{name} ended (exit {proc.returncode}) while waiting for {what}")
+            return condition()
+        try:
+            return wait(check, what)
+        except Failure as failure:
+            with open(os.path.join(self.tmp, "orca.out")) as out:  # what Orca printed, if anything
+                orca_out = out.read()[-300:]
+            raise Failure(f"{failure}; Orca said last: {self.said_since(0)[-4:]} {orca_out}") from None
+
+    def wait_said(self, pattern, mark):
+        """Waits until what Orca said after log line `mark`, its utterances joined by blanks, matches
+        `pattern` (the way each Tab stop is matched); returns the match."""
+        said = lambda: re.search(pattern, " ".join(self.said_since(mark)))
+        return self.wait(said, f"Orca to say /{pattern}/")
+
+    def handled(self, event, mark):
+        """Waits until Orca has finished handling an `event` after log line `mark`, so that all it
+        says about it is in the log; returns the number of the event's first line."""
+        start = self.wait(lambda: self.first("OBJECT EVENT: " + event, mark), f"Orca to handle /{event}/")
+        self.wait(lambda: self.first(r"\^\^\^\^\^ PROCESS OBJECT EVENT", start), f"Orca to finish /{event}/")
+        return start
+
+    def first(self, pattern, after):
+        """The number of the first line of Orca's log after line `after` that matches `pattern`, or None."""
+        return next((i for i in range(after, len(self.lines)) if re.search(pattern, self.lines[i])), None)
+
+    def keys(self, *names):
+        """Types keys into the launcher, once one of its windows is the active one."""
+        self.wait(lambda: output("xdotool", "getactivewindow", "getwindowpid") == str(self.game.pid),
+                  "a launcher window to be active")
+        subprocess.run(["xdotool", "key", *names], check=True)
+
+    def tab(self):
+        """Presses Tab; returns the object that got the focus as (role, name), and what Orca said."""
+        mark = len(self.lines)
+        self.keys("Tab")
+        return FOCUSED.search(self.lines[self.handled(FOCUS, mark)]).groups(), self.said_since(mark)
+
+    def words(self):
+        """The words the stand-in game received, from its record, once it has written one."""
+        line = self.wait(lambda: os.path.exists(self.record) and open(self.record).readline(),
+                         "the stand-in game's record")
+        return [bytes.fromhex(word).decode() for word in re.search(r"words=:(\S*)", line)[1].split(":")]
+
+
+def press(name):
+    """Does the press action of the launcher's object named, or labelled, `name` (the colour field is
+    named after its colour), as a screen reader user can with any object: for the labels worked with
+    the pointer, the only way without a mouse. Reads AT-SPI live: this process runs no event loop
+    that would keep AT-SPI's cache up to date."""
+    import gi
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi
+    warnings.filterwarnings("ignore", "Atspi.Action.get_action_name is deprecated")
+
+    def named():
+        desktop = Atspi.get_desktop(0)
+        apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
+        todo, found = [app for app in apps if app and app.get_name() == "KLEMNet"], []
+        for app in todo:
+            app.set_cache_mask(Atspi.Cache.NONE)
+        while todo:
+            node = todo.pop()
+            labels = [relation.get_target(i).get_name() for relation in node.get_relation_set()
+                      if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY
+                      for i in range(relation.get_n_targets())]
+            found += [node] if name in [node.get_name(), *labels] else []
+            children = [node.get_child_at_index(i) for i in range(node.get_child_count())]
+            todo += [c for c in children if c and c.get_state_set().contains(Atspi.StateType.SHOWING)]
+        return found
+
+    nodes = wait(named, f"a showing object named or labelled {name!r}", 10)
+    for node in nodes:
+        actions = [Atspi.Action.get_action_name(node, i) for i in range(node.get_n_actions())]
+        if "Press" in actions:
+            return Atspi.Action.do_action(node, actions.index("Press"))
+    roles = [node.get_role_name() for node in nodes]
+    raise Failure(f"no object named or labelled {name!r} has a press action: {roles}")
+
+
+def step(session, action, target, until, expect):
+    """Does one step of STEPS and prints what Orca said: one line per Tab stop, or one for the step."""
+    mark, stops = len(session.lines), []
+    while action == "tabs" and (not stops or target not in stops[-1][0]):
+        if len(stops) == 40:
+            raise Failure(f"{target} not reached in 40 Tab stops")
+        stops.append(session.tab())
+        print(f"  [{' | '.join(stops[-1][0])}]: {stops[-1][1]}")
+    if stops:
+        silent = [" | ".join(focused) for focused, said in stops if all(u.strip() == "tab" for u in said)]
+        if silent:  # nothing but the echo of the Tab key: a player would not know where the focus is
+            raise Failure(f"Orca said nothing at {silent}")
+        if expect and len(expect) != len(stops):
+            raise Failure(f"{len(stops)} Tab stops, {len(expect)} expected")
+        for (focused, said), pattern in zip(stops, expect or []):
+            if not re.search(pattern, " ".join(said)):
+                raise Failure(f"at [{' | '.join(focused)}] Orca said {' '.join(said)!r}, not /{pattern}/")
+        return
+    if action == "press":
+        press(target)
+    elif action in ("key", "run"):
+        session.keys(target)
+    if action == "run":
+        print(f"  the game got: {session.words()}")
+    if until:
+        session.handled(until.replace("TARGET", re.escape(target)), mark)
+    if expect:
+        session.wait_said(expect, mark)
+    print(f"  said: {session.said_since(mark)}")
+
+
+def main():
+    """Runs STEPS under Orca; ends with the count of steps passed and failed, the line CI reads."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    session = Session(sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "../../build/KLEMNet"))
+    passed = failed = 0
+    try:
+        session.up()
+        for number, (action, target, until, expect) in enumerate(STEPS, 1):
+            print(f"{number}. {action} {target}")
+            try:
+                step(session, action, target, until, expect)
+                passed += 1
+            except Exception as failure:  # a Failure, or a fault of this test itself, shown in full
+                print(f"  FAILED: {failure}" if isinstance(failure, Failure) else traceback.format_exc())
+                failed += 1
+    except (Failure, OSError) as failure:
+        print(f"FAILED to set up: {failure}")
+        failed += 1
+    finally:
+        session.down(keep=failed > 0)
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
