@@ -11,7 +11,10 @@ TITLE = "Orbitron Launcher v. 2.4.1"
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?(?:\{.*\}|None)?\s*$")
 FOCUSED = re.compile(r"OBJECT EVENT: object:state-changed:focused \(1, \d+, \[(.*?) \| (.*)\]\)$")
 FOCUS = r"object:state-changed:focused \(1,"
-CHECKED = r"object:state-changed:checked \(1, \d+, \[[^]|]*\| TARGET\]"  # TARGET: the step's target
+# TARGET stands for the step's target: CHECKED, it is the choice now; SLID, the menu entry takes
+# presses again, as the panel it slid in has come to rest (a Tab before would meet the old panel).
+CHECKED = r"object:state-changed:checked \(1, \d+, \[[^]|]*\| TARGET\]"
+SLID = r"object:state-changed:sensitive \(1, \d+, \[[^]|]*\| TARGET\]"
 
 # The player's way: (action, target, the Orca event whose handling ends the step, expected speech
 # as a regular expression, for Tab steps a list of them, one per stop; None records what Orca says
@@ -32,11 +35,11 @@ STEPS = [
     ("tabs", "RUN!", None, ARROWS + [r"Player Name text", r"Host panel. Game Type combo box",
                                      r"Time Limit text", r"Max Players text.* Range is from 1 to 32",
                                      r"Initial Map text", r"RUN!"]),
-    ("press", "WAD Files", CHECKED, None),
+    ("press", "WAD Files", SLID, None),
     ("tabs", "RUN!", None, [r"WAD Files panel. Include Files. list. This box displays",
                             r"Add push button. Click this to add", r"Delete push button",
                             r"Custom Skin Name text. If you are using", r"RUN!"]),
-    ("press", "Main Options", CHECKED, None),
+    ("press", "Main Options", SLID, None),
     ("tabs", "RUN!", None, [r"Main Options panel. OpenGL Mode check box not checked. Check this",
                             r"Windowed Mode check box", r"Manual Resolution check box",
                             r"Resolution width text", r"Resolution height text", r"Alternate EXE check box",
@@ -53,7 +56,7 @@ STEPS = [
                             r"Don't Advertise Server check box checked", r"RUN!"]),
     ("press", "About", FOCUS, r"Orbitron Launcher - About dialog"),
     ("key", "Escape", FOCUS, re.escape(TITLE) + r" frame"),
-    ("press", "Game", CHECKED, None),
+    ("press", "Game", SLID, None),
     ("press", "Blue", FOCUS, r"Blue push button"),  # the colour field, named by its colour: the picker opens
     ("key", "Down", FOCUS, r"Dark Blue push button"),
     ("key", "Return", FOCUS, r"notification Dark Blue"),
