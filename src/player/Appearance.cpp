@@ -153,7 +153,7 @@ void Appearance::lblColor_Click() {
     }
     // No owner window, as the field's window is not the picker's owner; the keys give the focus
     // back to it.
-    colorPicker = new frmColor(QString::fromStdString(lblColor2).toInt(), lblColor->window());
+    colorPicker = new frmColor(QString::fromStdString(lblColor2).toInt(), lblColor);
     connect(colorPicker, &frmColor::picked, this, &Appearance::colorPicked);
     colorPicker->show();
     // Its top-left corner on the field's, wherever the window frame puts the field on screen.

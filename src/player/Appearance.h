@@ -51,7 +51,7 @@ public:
 signals:
     // A text for the description line: a control hovered, a character chosen.
     void describe(const QString& text);
-    // The colour number was shown by name, as the window does at start-up.
+    // The colour number was set through its property (the window shows its start value so).
     void lblColor2Changed();
 
 private:

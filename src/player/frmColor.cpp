@@ -49,7 +49,7 @@ void frmColor::lblColor_Click(int Index) {
 void frmColor::closeToField() {
     close();
     if (field) {
-        field->activateWindow();
+        field->window()->activateWindow();
     }
 }
 

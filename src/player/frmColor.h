@@ -16,7 +16,7 @@ class frmColor : public QWidget {
     Q_OBJECT
 public:
     // Opens with the focus on the swatch of colour number `current`; a pick or Escape gives the
-    // focus back to `field`'s window.
+    // focus back to the window of `field`, the colour field it was opened from.
     explicit frmColor(int current, QWidget* field, QWidget* parent = nullptr);
 
     // Swatches 1 to 15; element 0 is unused, as colour number 0 is never offered.

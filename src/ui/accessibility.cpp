@@ -15,6 +15,11 @@ namespace {
 
 constexpr const char* announcementName = "announcement";
 
+// A card: a frame with a caption that takes clicks.
+bool isCard(const QObject* object) {
+    return qobject_cast<const QGroupBox*>(object) && hasClickHandler(static_cast<const QWidget*>(object));
+}
+
 // A button label as a button with a press action, a choice or a text.
 class ButtonLabelAccessible : public QAccessibleWidget {
 public:
@@ -99,14 +104,14 @@ public:
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        state.checkable = hasClickHandler(widget());
+        state.checkable = isCard(widget());
         state.checked = state.checkable && isInFront(widget());
         return state;
     }
 
     QStringList actionNames() const override {
         QStringList names = QAccessibleWidget::actionNames();
-        if (hasClickHandler(widget())) {
+        if (isCard(widget())) {
             names.prepend(pressAction());
         }
         return names;
@@ -125,7 +130,7 @@ public:
     static bool isInFront(const QWidget* frame) {
         const QObjectList& siblings = frame->parent()->children();
         for (auto it = siblings.begin() + siblings.indexOf(frame) + 1; it != siblings.end(); ++it) {
-            if (qobject_cast<QGroupBox*>(*it) && hasClickHandler(static_cast<QWidget*>(*it))) {
+            if (isCard(*it)) {
                 return false;
             }
         }
@@ -195,7 +200,7 @@ void showContents(QWidget* container, bool shown) {
 void bringToFront(QWidget* frame) {
     frame->raise();
     for (QObject* sibling : frame->parent()->children()) {
-        if (qobject_cast<QGroupBox*>(sibling) && hasClickHandler(static_cast<QWidget*>(sibling))) {
+        if (isCard(sibling)) {
             QAccessible::State checked;
             checked.checked = true;
             QAccessibleStateChangeEvent changed(sibling, checked);
