@@ -5,6 +5,7 @@
 #include "Animation.h"
 #include "ButtonLabel.h"
 #include "MainForm.h"
+#include "accessibility.h"
 #include "style.h"
 #include "twips.h"
 
@@ -65,6 +66,7 @@ void MainForm::lblMainMenu_Click(int Index) {
             GamePanel[k]->setVisible(k == Index);
         }
         keepFocusInView();
+        ui::announce(this, GamePanel[Index]->title()); // the panel chosen is in view, keys work again
     });
     slide->start();
 }

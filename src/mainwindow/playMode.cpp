@@ -39,6 +39,7 @@ void MainForm::spGameOpt_Click(int Index) {
         CurMode = static_cast<std::int16_t>(Index);
         txtGameType = Index == 1 ? txtMultiType : GameType::Single;
         keepFocusInView();
+        ui::announce(this, spGameOpt[Index]->text()); // the mode chosen shows, keys work again
     });
     modeSwitch->start();
 }
@@ -89,6 +90,7 @@ void MainForm::frmMulti_Click(int Index) {
             txtGameType = txtMultiType;
         }
         keepFocusInView();
+        ui::announce(this, frmMulti[Index]->title()); // the card chosen is in front
     });
     cardSwitch->start();
 }

@@ -121,7 +121,6 @@ void Appearance::Command3_Click(int Index) {
     setColorNumber(launch::characters[c].colorNumber);
     // The portrait is named after the character; a screen reader hears what the description line shows.
     imgCharPic->setAccessibleName(characterName(c));
-    ui::announce(gamePanel, introduction);
 
     // The name follows the character only while it is, in any case, the own name of a neighbour
     // in the list: the character the arrows came from.
@@ -139,6 +138,8 @@ void Appearance::Command3_Click(int Index) {
     for (int p = imgCharPic->x(); p != target; p += s) {
         slide->addStep(10, [this, p] { imgCharPic->move(p, imgCharPic->y()); });
     }
+    // Once the portrait is still and the arrows work again, a screen reader hears the character.
+    slide->onEnd([this, introduction] { ui::announce(gamePanel, introduction); });
     slide->start();
 }
 

@@ -179,7 +179,7 @@ void announce(QWidget* window, const QString& text) {
     }
     // Coming into view, a notification is read out; it leaves again at once, so that nothing reads
     // it a second time.
-    notice->setAccessibleName(text);
+    notice->setAccessibleName(text.simplified()); // a line break read as a pause, not as the end
     notice->show();
     notice->hide();
 }
@@ -197,7 +197,7 @@ void showContents(QWidget* container, bool shown) {
     }
 }
 
-void bringToFront(QWidget* frame) {
+void bringToFront(QGroupBox* frame) {
     frame->raise();
     for (QObject* sibling : frame->parent()->children()) {
         if (isCard(sibling)) {

@@ -3,6 +3,7 @@
 // What screen readers are told about the launcher's windows, containers and button labels.
 #pragma once
 
+class QGroupBox;
 class QString;
 class QWidget;
 
@@ -24,7 +25,8 @@ void announce(QWidget* window, const QString& text);
 // the controls hidden for good stay hidden.
 void showContents(QWidget* container, bool shown);
 
-// Brings `frame` in front of its sibling frames and tells screen readers which one is in front now.
-void bringToFront(QWidget* frame);
+// Brings the card `frame` in front of its sibling cards and tells screen readers which one is in
+// front now.
+void bringToFront(QGroupBox* frame);
 
 } // namespace ui

@@ -11,10 +11,9 @@ TITLE = "Orbitron Launcher v. 2.4.1"
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?(?:\{.*\}|None)?\s*$")
 FOCUSED = re.compile(r"OBJECT EVENT: object:state-changed:focused \(1, \d+, \[(.*?) \| (.*)\]\)$")
 FOCUS = r"object:state-changed:focused \(1,"
-# TARGET stands for the step's target: CHECKED, it is the choice now; SLID, the menu entry takes
-# presses again, as the panel it slid in has come to rest (a Tab before would meet the old panel).
-CHECKED = r"object:state-changed:checked \(1, \d+, \[[^]|]*\| TARGET\]"
-SLID = r"object:state-changed:sensitive \(1, \d+, \[[^]|]*\| TARGET\]"
+# The launcher announces what was chosen (TARGET, the step's target) once the slide or switch is
+# over and keys work again; a key pressed before would meet the locked panel.
+ANNOUNCED = r"object:state-changed:showing \(1, \d+, \[notification \| TARGET"
 
 # The player's way: (action, target, the Orca event whose handling ends the step, expected speech
 # as a regular expression, for Tab steps a list of them, one per stop; None records what Orca says
@@ -27,19 +26,19 @@ STEPS = [
     ("window", TITLE, FOCUS, re.escape(TITLE)),
     ("tabs", "RUN!", None, ARROWS[1:] + [r"Load Game check box not checked. Check this to load the game",
                                      r"Saved game slot editable combo box", r"RUN! push button"]),
-    ("press", "Multiplayer", CHECKED, None),
+    ("press", "Multiplayer", ANNOUNCED, r"notification Multiplayer"),
     ("tabs", "RUN!", None, ARROWS + [r"Player Name text.* Type the nickname", r"Join panel. Preferred Team",
                                      r"Don't check server for files check box not checked. Check this",
                                      r"Don't download files from server check box", r"RUN!"]),
-    ("press", "Host", CHECKED, None),
+    ("press", "Host", ANNOUNCED, r"notification Host"),
     ("tabs", "RUN!", None, ARROWS + [r"Player Name text", r"Host panel. Game Type combo box",
                                      r"Time Limit text", r"Max Players text.* Range is from 1 to 32",
                                      r"Initial Map text", r"RUN!"]),
-    ("press", "WAD Files", SLID, None),
+    ("press", "WAD Files", ANNOUNCED, r"notification WAD Files"),
     ("tabs", "RUN!", None, [r"WAD Files panel. Include Files. list. This box displays",
                             r"Add push button. Click this to add", r"Delete push button",
                             r"Custom Skin Name text. If you are using", r"RUN!"]),
-    ("press", "Main Options", SLID, None),
+    ("press", "Main Options", ANNOUNCED, r"notification Main Options"),
     ("tabs", "RUN!", None, [r"Main Options panel. OpenGL Mode check box not checked. Check this",
                             r"Windowed Mode check box", r"Manual Resolution check box",
                             r"Resolution width text", r"Resolution height text", r"Alternate EXE check box",
@@ -56,12 +55,14 @@ STEPS = [
                             r"Don't Advertise Server check box checked", r"RUN!"]),
     ("press", "About", FOCUS, r"Orbitron Launcher - About dialog"),
     ("key", "Escape", FOCUS, re.escape(TITLE) + r" frame"),
-    ("press", "Game", SLID, None),
+    ("press", "Game", ANNOUNCED, None),
     ("press", "Blue", FOCUS, r"Blue push button"),  # the colour field, named by its colour: the picker opens
     ("key", "Down", FOCUS, r"Dark Blue push button"),
     ("key", "Return", FOCUS, r"notification Dark Blue"),
+    ("tabs", "Next character", None, None),
+    ("key", "Return", ANNOUNCED.replace("TARGET", "WHIRL"), r"notification WHIRL Comet's flightworthy"),
     ("tabs", "RUN!", None, None),
-    ("run", "Return", None, None),
+    ("run", "Return", None, r"-skin WHIRL -color 5 .* -name Whirl$"),
 ]
 
 
@@ -275,7 +276,11 @@ def step(session, action, target, until, expect):
     elif action in ("key", "run"):
         session.keys(target)
     if action == "run":
-        print(f"  the game got: {session.words()}")
+        words = " ".join(session.words())
+        print(f"  the game got: {words}")
+        if expect and not re.search(expect, words):
+            raise Failure(f"the game got {words!r}, not /{expect}/")
+        return
     if until:
         session.handled(until.replace("TARGET", re.escape(target)), mark)
     if expect:
