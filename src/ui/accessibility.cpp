@@ -177,11 +177,17 @@ void announce(QWidget* window, const QString& text) {
         notice->setObjectName(QLatin1String(announcementName));
         notice->setGeometry(-2, -2, 1, 1); // never on screen
     }
+    notice->setAccessibleName(text.simplified()); // a line break read as a pause, not as the end
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt's own announcement, which newer screen readers (Orca 46 and later) speak.
+    QAccessibleAnnouncementEvent announcement(notice, notice->accessibleName());
+    QAccessible::updateAccessibility(&announcement);
+#else
     // Coming into view, a notification is read out; it leaves again at once, so that nothing reads
     // it a second time.
-    notice->setAccessibleName(text.simplified()); // a line break read as a pause, not as the end
     notice->show();
     notice->hide();
+#endif
 }
 
 void showContents(QWidget* container, bool shown) {
