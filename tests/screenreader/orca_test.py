@@ -64,7 +64,7 @@ STEPS = [
     ("press", "Game", None, r"\bGame\b"),
     ("press", "Blue", FOCUS, r"Blue " + BUTTON),  # the colour field, named by its colour: the picker opens
     ("key", "Down", FOCUS, r"Dark Blue " + BUTTON),
-    ("key", "Return", None, r"\bDark Blue\b"),
+    ("key", "Return", FOCUS, r"\bDark Blue\b"),  # the focus is back in the main window
     ("tabs", "Next character", None, None),
     ("key", "Return", None, r"WHIRL Comet's flightworthy"),
     ("tabs", "RUN!", None, None),
