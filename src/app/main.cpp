@@ -29,6 +29,8 @@ int main(int argc, char* argv[]) {
     preferFreeTypeUnderWine();
 #endif
     QApplication app(argc, argv);
+    // The name of the program's desktop entry, which Wayland compositors match its window with.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orbitron.KLEMNet"));
     ui::applyLauncherStyle(app);
     ui::installAccessibility();
     LauncherProgram launcher;

@@ -83,7 +83,7 @@ QString Appearance::colorName(const std::string& number) {
 }
 
 Appearance::~Appearance() {
-    closePicker(); // it has no owner window, so it is not deleted with the main window
+    closePicker();
 }
 
 void Appearance::followName(QLineEdit* nameBox) {
@@ -147,20 +147,12 @@ void Appearance::lblColor_Click() {
     if (!multiplayer) {
         return;
     }
-    // The click that reached the field took the focus from a picker still open, which closes it;
-    // whether the window system has said so yet or not, a fresh picker opens.
+    // A picker still open (a screen reader can press the field under it) makes way for a fresh one.
     if (colorPicker) {
-        colorPicker->close();
+        colorPicker->closeToField();
     }
-    // No owner window, as the field's window is not the picker's owner; the keys give the focus
-    // back to it.
     colorPicker = new frmColor(QString::fromStdString(lblColor2).toInt(), lblColor);
     connect(colorPicker, &frmColor::picked, this, &Appearance::colorPicked);
-    colorPicker->show();
-    // Its top-left corner on the field's, wherever the window frame puts the field on screen.
-    colorPicker->move(lblColor->mapToGlobal(QPoint(0, 0)));
-    colorPicker->raise();
-    colorPicker->activateWindow();
 }
 
 void Appearance::colorPicked(int number, const QColor& color) {

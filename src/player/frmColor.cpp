@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Layout of the colour picker: one swatch per colour number, together filling the window.
+// Layout of the colour picker: one swatch per colour number, together filling the picker.
 #include "frmColor.h"
 
 #include "ButtonLabel.h"
@@ -9,15 +9,23 @@
 #include "style.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 
-frmColor::frmColor(int current, QWidget* field, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), field(field) {
+#include <algorithm>
+
+frmColor::frmColor(int current, QWidget* field)
+    : QFrame(field->window()), focusBefore(QApplication::focusWidget()) {
+    if (!parentWidget()->isAncestorOf(focusBefore)) {
+        focusBefore = field; // nothing in the window had the focus
+    }
     setObjectName(QStringLiteral("frmColor"));
     setAccessibleName(tr("Color picker"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(ui::toPixels(975), ui::toPixels(3615));
+    setFrameStyle(QFrame::NoFrame);
+    setGeometry(
+        QRect(field->mapTo(parentWidget(), QPoint(0, 0)), QSize(ui::toPixels(975), ui::toPixels(3615))));
 
     QFont swatchFont = ui::dialogFont();
     swatchFont.setBold(true);
@@ -36,9 +44,17 @@ frmColor::frmColor(int current, QWidget* field, QWidget* parent)
         ui::onPress(swatch, this, [this, n] { lblColor_Click(n); });
         lblColor[static_cast<std::size_t>(n)] = swatch;
     }
-    if (current >= 1 && current <= 15) {
-        lblColor[static_cast<std::size_t>(current)]->setFocus();
-    }
+    raise();
+    show();
+    lblColor[static_cast<std::size_t>(current >= 1 && current <= 15 ? current : 1)]->setFocus(
+        Qt::PopupFocusReason);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        // Another control, another window or another program took the focus.
+        if (isVisible() && (now == nullptr || !isAncestorOf(now))) {
+            Form_LostFocus();
+        }
+    });
+    qApp->installEventFilter(this);
 }
 
 void frmColor::lblColor_Click(int Index) {
@@ -47,10 +63,34 @@ void frmColor::lblColor_Click(int Index) {
 }
 
 void frmColor::closeToField() {
-    close();
-    if (field) {
-        field->window()->activateWindow();
+    if (isHidden()) {
+        return; // closed already, and the focus gone elsewhere
     }
+    if (focusBefore) {
+        focusBefore->setFocus(Qt::PopupFocusReason); // which closes the picker
+    }
+    Form_LostFocus();
+}
+
+bool frmColor::focusNextPrevChild(bool next) {
+    if (isHidden()) {
+        return false; // closing: the focus goes back by itself
+    }
+    const auto focused = std::find(lblColor.begin() + 1, lblColor.end(), focusWidget());
+    const auto at = focused == lblColor.end() ? 0 : focused - lblColor.begin();
+    const auto to = next ? at % 15 + 1 : (at + 13) % 15 + 1;
+    lblColor[static_cast<std::size_t>(to)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool frmColor::eventFilter(QObject* watched, QEvent* event) {
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && watched->isWidgetType() && watched != this &&
+        !isAncestorOf(static_cast<QWidget*>(watched))) {
+        Form_LostFocus();
+    }
+    return false;
 }
 
 void frmColor::keyPressEvent(QKeyEvent* event) {
@@ -67,18 +107,13 @@ void frmColor::keyPressEvent(QKeyEvent* event) {
         closeToField();
         break;
     default:
-        QWidget::keyPressEvent(event);
+        QFrame::keyPressEvent(event);
     }
 }
 
 void frmColor::Form_LostFocus() {
-    close();
-}
-
-void frmColor::changeEvent(QEvent* event) {
     // Closing hides the picker at once and deletes it when control is back in the event loop.
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible()) {
-        Form_LostFocus();
+    if (!isHidden()) {
+        close();
     }
-    QWidget::changeEvent(event);
 }

@@ -153,10 +153,10 @@ private slots:
             QTimer::singleShot(animation == 5 ? 100 : 40, &window, [&] {
                 busy = !control("lblMainMenu(0)")->isEnabled() ||
                        ui::InputLock::isLocked(control("GamePanel(0)")) ||
-                       ui::twipsTop(control("frmMulti(0)")) > 680 || testsupport::openWindowOf<frmColor>() ||
+                       ui::twipsTop(control("frmMulti(0)")) > 680 || testsupport::shown<frmColor>() ||
                        QApplication::activeModalWidget();
                 window.close();
-                busy = busy && !testsupport::openWindowOf<frmColor>();
+                busy = busy && !testsupport::shown<frmColor>();
             });
             QCOMPARE(QApplication::exec(), 0);
             QVERIFY(busy && !window.isVisible());
@@ -192,9 +192,9 @@ private slots:
         const auto cycle = [&](int rounds) {
             for (int i = 0; i < rounds; ++i, ++launches) {
                 testsupport::clickButton(&window, "lblColor");
-                testsupport::openWindowOf<frmColor>()->lblColor_Click(1 + i % 15);
+                testsupport::shown<frmColor>()->lblColor_Click(1 + i % 15);
                 testsupport::clickButton(&window, "lblHelp");
-                testsupport::openWindowOf<frmHelp>()->lblClose_Click();
+                testsupport::shown<frmHelp>()->lblClose_Click();
                 testsupport::clickButton(&window, "Command1");
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }

@@ -89,10 +89,10 @@ inline void clickButton(const QWidget* window, const QString& name) {
     control<QAbstractButton>(window, name)->click();
 }
 
-// The open top-level window of this kind, or none.
-template <class Window> Window* openWindowOf() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* found = qobject_cast<Window*>(window); found != nullptr && found->isVisible()) {
+// The shown window or widget of this kind (the about window, the colour picker), or none.
+template <class Shown> Shown* shown() {
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (auto* found = qobject_cast<Shown*>(widget); found != nullptr && found->isVisible()) {
             return found;
         }
     }
