@@ -5,7 +5,10 @@
 # server, session bus and accessibility bus; works it as a player would and checks what Orca says,
 # which is read from Orca's debug log ("SPEECH OUTPUT: '...'"). No speech server runs.
 #   python3 tests/screenreader/orca_test.py [PATH/TO/KLEMNet]
-import contextlib, os, re, shutil, signal, subprocess, sys, tempfile, threading, time, traceback, tty, warnings
+import os, re, signal, subprocess, sys, threading, traceback, tty, warnings
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../desktop"))
+from session import X11, Failure, output, wait  # noqa: E402
 
 TITLE = "Orbitron Launcher v. 2.4.1"
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?(?:\{.*\}|None)?\s*$")
@@ -80,54 +83,23 @@ def in_orca43_words(line):
     return line.replace("^^^^^ FINISHED PRIORITY", "^^^^^ PROCESS OBJECT EVENT")
 
 
-class Failure(Exception):
-    pass
-
-
-def wait(condition, what, timeout=20):
-    """Polls `condition` until it returns something true, and returns that; fails after `timeout`."""
-    deadline = time.monotonic() + timeout
-    while not (value := condition()):
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out after {timeout} s waiting for {what}")
-        time.sleep(0.05)
-    return value
-
-
-def output(*command):
-    """The output of a short command, empty when it fails."""
-    return subprocess.run(command, capture_output=True, text=True).stdout.strip()
-
-
-class Session:
-    """The private desktop: X server, buses, window manager, Orca and the launcher, with a fresh
+class Session(X11):
+    """The private desktop: X server, window manager, buses, Orca and the launcher, with a fresh
     temporary folder as their home, so that Orca starts with its default settings."""
 
     def __init__(self, launcher):
-        self.launcher, self.procs, self.lines, self.orca, self.game = launcher, [], [], None, None
-        self.tmp = tempfile.mkdtemp(prefix="orca-test-")
+        super().__init__("orca-test-")
+        self.launcher, self.lines, self.orca, self.game = launcher, [], None, None
         self.record = os.path.join(self.tmp, "record")
         # SPEECHD_CMD: Orca would start speech-dispatcher, which hangs it where there is no sound.
-        self.env = {"PATH": os.environ["PATH"], "LANG": "C.UTF-8", "SPEECHD_CMD": "/bin/false"}
+        self.env["SPEECHD_CMD"] = "/bin/false"
         for name in ("HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
             self.env[name] = os.path.join(self.tmp, name.lower())
             os.mkdir(self.env[name], 0o700)
 
-    def start(self, name, *command, **options):
-        """Starts a program in a process group of its own, its output in the file `name`.out."""
-        out = open(os.path.join(self.tmp, name + ".out"), "w")
-        options = {"env": self.env, "stdout": out, "stderr": out, **options}
-        self.procs.append(subprocess.Popen(command, start_new_session=True, **options))
-        return self.procs[-1]
-
     def up(self):
         """Starts everything in order, each part once the one before it is ready."""
-        read, write = os.pipe()
-        # -noreset: the server would reset whenever its last client leaves, and refuse the next one.
-        self.start("xvfb", "Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                   "-nolisten", "tcp", "-noreset", pass_fds=[write])
-        os.close(write)
-        self.env["DISPLAY"] = ":" + os.read(read, 64).decode().strip()
+        super().up()
         bus = self.start("dbus", "dbus-daemon", "--session", "--nofork", "--print-address=1",
                          stdout=subprocess.PIPE, text=True)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
@@ -136,8 +108,6 @@ class Session:
         names = ("dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
                  "org.freedesktop.DBus.ListNames")
         wait(lambda: "org.a11y.Bus" in output(*names), "the accessibility bus")
-        self.start("openbox", "openbox", "--sm-disable")
-        wait(lambda: "window id" in output("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), "openbox")
         # Orca will not start while another Orca of this user runs anywhere on this machine (and
         # --replace would end that one): a second run of this test waits for the first.
         wait(lambda: not output("pgrep", "-u", str(os.getuid()), "-x", "orca"), "other Orcas to end", 600)
@@ -148,7 +118,7 @@ class Session:
         threading.Thread(target=self.read_log, daemon=True).start()
         self.orca = self.start("orca", "orca", "--debug-file", os.ttyname(self.slave))
         self.wait_said("Screen reader on", 0)
-        self.game = self.start("launcher", os.path.abspath(self.launcher), cwd=self.tmp,
+        self.game = self.start("launcher", os.path.abspath(self.launcher),
                                env=dict(self.env, KLEMWIN_RECORD=self.record))
 
     def read_log(self):
@@ -163,20 +133,6 @@ class Session:
                 copy.write(chunk)
                 *lines, pending = (pending + chunk).split(b"\n")
                 self.lines.extend(in_orca43_words(line.decode(errors="replace")) for line in lines)
-
-    def down(self, keep):
-        """Ends every program started here, newest first, politely and then for good; keeps the
-        folder with the logs when `keep`."""
-        for proc in reversed(self.procs):
-            for signal_number in (15, 9):
-                with contextlib.suppress(ProcessLookupError, subprocess.TimeoutExpired):
-                    os.killpg(proc.pid, signal_number)
-                    proc.wait(5)
-                    break
-        if keep:
-            print(f"logs kept in {self.tmp}")
-        else:
-            shutil.rmtree(self.tmp, ignore_errors=True)
 
     def said_since(self, mark):
         """What Orca said after line `mark` of its log."""
