@@ -127,8 +127,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Orbitron team <team@orbitron.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
-# The game is a Windows program: it runs through Wine.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wine")
+# The game is a Windows program: it runs through Wine. Qt's Wayland platform draws the windows
+# natively in Wayland sessions; without it Qt uses X11 through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wine, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
