@@ -45,20 +45,6 @@ namespace {
 
 const QString pleaseSelect = QStringLiteral("Please select an option");
 
-QPoint twipsPos(const QWidget* panel) {
-    return {ui::twipsLeft(panel), ui::twipsTop(panel)};
-}
-
-// What screen readers are told about a control.
-QAccessibleInterface* told(QWidget* control) {
-    return QAccessible::queryAccessibleInterface(control);
-}
-
-// Presses a control as a screen reader does: no mouse event comes, so no input lock swallows one.
-void press(QWidget* control) {
-    told(control)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-}
-
 // Every control that describes itself, by where it is shown: the Game panel in single player
 // (with the window around the panels), the Join card, the Host card and the other three panels.
 // Every view of the window: the controls that describe themselves there (in the first, with the
@@ -67,8 +53,7 @@ void press(QWidget* control) {
 // panels. The two demo option buttons are one stop, as a group of option buttons is.
 const std::pair<const char*, const char*> views[] = {
     {"Command1 Image1 lblDesc lblVersion Command3(0) Command3(1) Picture2 lblColor chkLoad lblHelp "
-     "lblMainMenu(1) "
-     "lblMainMenu(2)",
+     "lblMainMenu(1) lblMainMenu(2)",
      "Command3(0) Command3(1) chkLoad Combo3 Command1"},
     {"txtPlayerName lblIPMan check2 Check3",
      "Command3(0) Command3(1) txtPlayerName Combo2 check2 Check3 Command1"},
@@ -133,6 +118,13 @@ class MainWindowTest : public testsupport::WindowTest {
     QWidget* arrow(int k) { return find(QStringLiteral("Command3(%1)").arg(k)); }
     QString description() { return find<QLabel>("lblDesc")->text(); }
     void clickCard(int k) { testsupport::clickCard(form.get(), k); }
+    QPoint twipsPos(const char* name) { return {ui::twipsLeft(find(name)), ui::twipsTop(find(name))}; }
+    // What screen readers are told about a control.
+    QAccessibleInterface* told(QWidget* control) { return QAccessible::queryAccessibleInterface(control); }
+    // Presses a control as a screen reader does: no mouse event comes, so no input lock swallows one.
+    void press(QWidget* c) {
+        told(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
 
     // RUN!'s context menu, opened as a right click does, with its only entry picked.
     void copyCommandLine() {
@@ -143,15 +135,12 @@ class MainWindowTest : public testsupport::WindowTest {
         find<QMenu>("runMenu")->close();
     }
 
-    // Drags the files (an empty path stands for a web address) over the add-on list and drops
-    // them; true when the list accepted the drag.
-    bool drop(const std::vector<fs::path>& files, const QString& text = {}) {
+    QUrl local(const fs::path& file) { return QUrl::fromLocalFile(QString::fromStdString(file.u8string())); }
+
+    // Drags the addresses and the text over the add-on list and drops them; true when the list
+    // accepted the drag.
+    bool drop(const QList<QUrl>& urls, const QString& text = {}) {
         QMimeData data;
-        QList<QUrl> urls;
-        for (const auto& file : files) {
-            urls << (file.empty() ? QUrl("https://example.org/x.wad")
-                                  : QUrl::fromLocalFile(QString::fromStdString(file.u8string())));
-        }
         data.setUrls(urls);
         data.setText(text);
         QWidget* list = find<QListWidget>("lstWADFiles")->viewport();
@@ -277,24 +266,26 @@ private slots:
         click(entry(3));
         QCOMPARE(pacer.delays, std::vector<int>(20, 10));
         QVERIFY(!entry(2)->isBold() && !description().startsWith("Set general options"));
-        QCOMPARE(twipsPos(find("GamePanel(3)")), QPoint(3960 - 20 * 193, 4560 - 20 * 228));
+        QCOMPARE(twipsPos("GamePanel(3)"), QPoint(3960 - 20 * 193, 4560 - 20 * 228));
         QCOMPARE(find<ui::PictureButton>("Image1")->pixmap().toImage(),
                  ui::picture(QStringLiteral(":/pictures/menu-network.jpg")).toImage());
         QVERIFY(entry(0)->isEnabled() && entry(0)->backgroundColor() == unselectedWhite &&
                 entry(3)->backgroundColor() == selectionGreen);
         click(entry(1));
         click(entry(0));
-        QCOMPARE(twipsPos(find("GamePanel(3)")), QPoint(3960, 4560));
+        QCOMPARE(twipsPos("GamePanel(3)"), QPoint(3960, 4560));
         // A mode switch clicked in the middle of a slide runs beside it, each at its own pace (their
         // steps of 10 and 5 ms take turns), and each ends where it would alone.
         const auto clicked = long(pacer.delays.size()) + 4;
         pacer.afterMoves = [&] {
-            pacer.delays.size() == size_t(clicked) ? click(mode(1)) : void();
+            if (pacer.delays.size() == size_t(clicked)) {
+                click(mode(1));
+            }
         };
         click(entry(2));
         QCOMPARE(std::vector<int>(pacer.delays.begin() + clicked - 1, pacer.delays.begin() + clicked + 4),
                  (std::vector<int>{10, 5, 5, 10, 5}));
-        QCOMPARE(twipsPos(find("GamePanel(2)")) + twipsPos(find("ngOpt(1)")), QPoint(120 + 120, 0 + 1440));
+        QCOMPARE(twipsPos("GamePanel(2)") + twipsPos("ngOpt(1)"), QPoint(120 + 120, 0 + 1440));
     }
 
     // The hovered menu entry turns bold; the window background takes the bold of the menu and of About away;
@@ -328,18 +319,21 @@ private slots:
                 hover(find(name));
                 texts << description();
                 // A screen reader hears the same sentence as its description.
-                QCOMPARE(QAccessible::queryAccessibleInterface(find(name))->text(QAccessible::Description),
-                         texts.back());
+                QCOMPARE(told(find(name))->text(QAccessible::Description), texts.back());
             }
             QStringList stops;
             // From RUN!, or from no control at all, Tab goes to the first stop.
-            place % 2 ? find("Command1")->setFocus() : QApplication::focusWidget()->clearFocus();
+            if (place % 2) {
+                find("Command1")->setFocus();
+            } else {
+                QApplication::focusWidget()->clearFocus();
+            }
             do {
                 QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
                 QWidget* stop = QApplication::focusWidget();
                 stops << stop->objectName();
                 // Each stop by a name of its own, not its frame's; the keyboard shows its description.
-                const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(stop);
+                const QAccessibleInterface* spoken = told(stop);
                 const auto* frame = qobject_cast<QGroupBox*>(stop->parentWidget());
                 QVERIFY2(!spoken->text(QAccessible::Name).isEmpty() &&
                              !(frame && frame->title() == spoken->text(QAccessible::Name)),
@@ -379,9 +373,9 @@ private slots:
         testsupport::ScratchFolder folder;
         std::ofstream(folder / "a.wad") << "WAD";
         std::ofstream(folder / "my level.wad") << "WAD";
-        QVERIFY(drop({folder / "a.wad", folder / "my level.wad"}));
-        QVERIFY(!drop({}, QStringLiteral("levels.wad")) && !drop({fs::path()}) &&
-                !drop({folder / "a.wad", folder.path}));
+        QVERIFY(drop({local(folder / "a.wad"), local(folder / "my level.wad")}));
+        QVERIFY(!drop({}, QStringLiteral("levels.wad")) && !drop({QUrl("https://example.org/x.wad")}) &&
+                !drop({local(folder / "a.wad"), local(folder.path)}));
         click(find("Command10")); // nothing selected
         list->setCurrentRow(1);
         click(find("Command10"));
@@ -429,12 +423,11 @@ private slots:
         }
         form->close();
         QVERIFY(about->isVisible());
-        QVERIFY(!QAccessible::queryAccessibleInterface(about->Picture1)->text(QAccessible::Name).isEmpty());
+        QVERIFY(!told(about->Picture1)->text(QAccessible::Name).isEmpty());
         QCOMPARE(about->windowIcon().cacheKey(), ui::programIcon().cacheKey());
         QCOMPARE(about->Picture1->pixmap().toImage(), ui::programIcon().pixmap(32, 32).toImage());
         about->lblClose_Click();
-        QCOMPARE(QAccessible::queryAccessibleInterface(find("imgCharPic"))->text(QAccessible::Name),
-                 QStringLiteral("Comet"));
+        QCOMPARE(told(find("imgCharPic"))->text(QAccessible::Name), QStringLiteral("Comet"));
         // The picture under the menu answers with six jokes in turn; the fifth asks, and its answer
         // decides the follow-up.
         dialogs.messageAnswers = {ui::MessageAnswer::Ok, ui::MessageAnswer::Ok, ui::MessageAnswer::Ok,
@@ -535,7 +528,7 @@ private slots:
         dialogs.inputAnswers = {QStringLiteral("server.example"), QString()};
         click(address);
         QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 -connect server.example -name Comet "));
-        QCOMPARE(QAccessible::queryAccessibleInterface(address)->text(QAccessible::Value), "server.example");
+        QCOMPARE(told(address)->text(QAccessible::Value), "server.example");
         click(address);
         QCOMPARE(dialogs.inputs[0].proposed + "|" + dialogs.inputs[1].proposed + address->text(),
                  QStringLiteral("0.0.0.0|server.example"));
@@ -601,7 +594,7 @@ private slots:
         };
         interrupt([&] { clickCard(1); });
         QVERIFY(form->launchOptions().txtGameType == launch::GameType::Host);
-        QCOMPARE(twipsPos(find("frmMulti(1)")), QPoint(240, 672));
+        QCOMPARE(twipsPos("frmMulti(1)"), QPoint(240, 672));
         interrupt([&] { click(mode(0)); });
         QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 "));
         click(mode(1));
@@ -623,7 +616,11 @@ private slots:
         for (const auto& [pressed, typed, after, rest, skinAndColor] : steps) {
             find<QLineEdit>("txtPlayerName")->setText(QString::fromLatin1(typed));
             // The right arrow by key, the left one by the pointer.
-            pressed ? QTest::keyClick(arrow(pressed), Qt::Key_Return) : click(arrow(pressed));
+            if (pressed) {
+                QTest::keyClick(arrow(pressed), Qt::Key_Return);
+            } else {
+                click(arrow(pressed));
+            }
             QCOMPARE(find<QLineEdit>("txtPlayerName")->text(), QString::fromLatin1(after));
             QCOMPARE(find("imgCharPic")->x(), rest);
             // The portrait is named after the character, which a screen reader hears when it changes.
@@ -648,7 +645,9 @@ private slots:
         QVERIFY(!picker());
         click(mode(1));
         // From here on the field is also pressed during every slide, which ignores it.
-        pacer.afterMoves = std::bind(press, field);
+        pacer.afterMoves = [&] {
+            press(field);
+        };
         click(arrow(0)); // the portrait slides even at the first character
         QTRY_VERIFY(!field->isDown());
         QVERIFY(!picker());
@@ -689,9 +688,7 @@ private slots:
             QPointer<frmColor> byKeys = picker();
             QTRY_COMPARE(QApplication::focusWidget(),
                          byKeys->lblColor.at(std::stoul(form->launchOptions().lblColor2)));
-            QTest::keyClick(byKeys, Qt::Key_Down);
-            QTest::keyClick(byKeys, Qt::Key_Up);
-            QTest::keyClick(byKeys, Qt::Key_Right);
+            QTest::keySequence(byKeys, QKeySequence(Qt::Key_Down, Qt::Key_Up, Qt::Key_Right));
             QTest::keyClick(QApplication::focusWidget(), key);
             QTRY_VERIFY(byKeys.isNull() && QApplication::focusWidget() == find("Command1"));
         }

@@ -25,6 +25,7 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using testsupport::control;
 
 namespace {
 
@@ -64,12 +65,9 @@ std::pair<int, long> usage() {
 
 } // namespace
 
-class RobustnessTest : public QObject {
+// The dialogs, starter and pacer of the window tests, for windows of each test's own.
+class RobustnessTest : public testsupport::WindowTest {
     Q_OBJECT
-
-    testsupport::ScriptedDialogs dialogs;
-    testsupport::RecordingStarter starter;
-    testsupport::RecordingPacer pacer;
 
 private slots:
     void init() { testsupport::failOnAnyWarning(); }
@@ -135,26 +133,26 @@ private slots:
             MainForm window(ui::Platform{realDialogs, starter, realPacer});
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            const auto control = [&window](const char* name) {
-                return testsupport::control(&window, name);
-            };
             if (animation != 1) { // multiplayer, but for the switch to it; it is over before the next
                 testsupport::clickButton(&window, "spGameOpt(1)");
-                QTRY_VERIFY(!ui::InputLock::isLocked(control("GamePanel(0)")));
+                QTRY_VERIFY(!ui::InputLock::isLocked(control(&window, "GamePanel(0)")));
             }
             // The controls that start each animation; the Host card is no button.
             const char* const start[] = {"lblMainMenu(3)", "spGameOpt(1)", nullptr,
                                          "Command3(1)",    "lblColor",     "Image1"};
             QTimer::singleShot(0, &window, [&] {
-                start[animation] ? testsupport::clickButton(&window, start[animation])
-                                 : testsupport::clickCard(&window, 1);
+                if (start[animation]) {
+                    testsupport::clickButton(&window, start[animation]);
+                } else {
+                    testsupport::clickCard(&window, 1);
+                }
             });
             bool busy = false; // the animation, the picker or the box was still there, and the picker went
             QTimer::singleShot(animation == 5 ? 100 : 40, &window, [&] {
-                busy = !control("lblMainMenu(0)")->isEnabled() ||
-                       ui::InputLock::isLocked(control("GamePanel(0)")) ||
-                       ui::twipsTop(control("frmMulti(0)")) > 680 || testsupport::shown<frmColor>() ||
-                       QApplication::activeModalWidget();
+                busy = !control(&window, "lblMainMenu(0)")->isEnabled() ||
+                       ui::InputLock::isLocked(control(&window, "GamePanel(0)")) ||
+                       ui::twipsTop(control(&window, "frmMulti(0)")) > 680 ||
+                       testsupport::shown<frmColor>() || QApplication::activeModalWidget();
                 window.close();
                 busy = busy && !testsupport::shown<frmColor>();
             });
@@ -203,8 +201,7 @@ private slots:
             const auto words = launch::splitCommandLine(
                 std::get<launch::LaunchCommand>(launch::composeLaunch(window.launchOptions())).line);
             // the games record in the order they get to it
-            QVERIFY(
-                std::any_of(records.begin(), records.end(), [&](const auto& r) { return r.words == words; }));
+            QVERIFY(std::any_of(records.begin(), records.end(), [&](auto& r) { return r.words == words; }));
             QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(testsupport::zombieChildren()), QString(),
                                       10000);
         };

@@ -187,10 +187,10 @@ TEST_F(Start, everyStartIsAnotherGameAndNoneIsLeftAsAZombie) {
     EXPECT_EQ(second.words, (std::vector<std::string>{"klemwin", "-two"}));
     EXPECT_NE(second.pid, first);
     // Until both games have left the process table: a reaped game does at once, a zombie never.
-    for (int wait = 0; (fs::exists("/proc/" + std::to_string(first)) ||
-                        fs::exists("/proc/" + std::to_string(second.pid))) &&
-                       wait < 2000;
-         ++wait) {
+    const auto listed = [](long pid) {
+        return fs::exists("/proc/" + std::to_string(pid));
+    };
+    for (int wait = 0; (listed(first) || listed(second.pid)) && wait < 2000; ++wait) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     EXPECT_EQ(testsupport::zombieChildren(), "") << "exited games were not reaped";

@@ -12,12 +12,15 @@
 
 namespace {
 
+// A text, what it converts to in the range [min, max] (the 16-bit range unless a row says).
 struct Case {
     const char* text;
-    long min;
-    long max;
     std::optional<long> expected;
+    long min = -32768;
+    long max = 32767;
 };
+
+constexpr std::nullopt_t none = std::nullopt;
 
 class WholeNumber : public testing::TestWithParam<Case> {};
 
@@ -26,25 +29,21 @@ TEST_P(WholeNumber, converts) {
     EXPECT_EQ(launch::toWholeNumber(c.text, c.min, c.max), c.expected) << '"' << c.text << '"';
 }
 
-constexpr long lo = -32768, hi = 32767; // the 16-bit range
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, WholeNumber,
-    testing::Values(
-        // Plain numbers, blanks, signs and leading zeros.
-        Case{"08", lo, hi, 8}, Case{"\t5  ", lo, hi, 5}, Case{"+7", lo, hi, 7}, Case{"-1", lo, hi, -1},
-        Case{"000000000000000000000042", lo, hi, 42},
-        // Fractions round to nearest, halves to even, in both directions.
-        Case{"2.5", lo, hi, 2}, Case{"3.5", lo, hi, 4}, Case{"2.50001", lo, hi, 3}, Case{"-2.5", lo, hi, -2},
-        Case{"-3.5", lo, hi, -4}, Case{".5", lo, hi, 0}, Case{"1.", lo, hi, 1},
-        // Range edges after rounding; the byte range of the Enter check.
-        Case{"32767", lo, hi, 32767}, Case{"32768", lo, hi, std::nullopt}, Case{"-32768", lo, hi, -32768},
-        Case{"-32769", lo, hi, std::nullopt}, Case{"32767.5", lo, hi, std::nullopt}, Case{"255", 0, 255, 255},
-        Case{"256", 0, 255, std::nullopt}, Case{"-0.4", 0, 255, 0},
-        // Not numbers.
-        Case{"", lo, hi, std::nullopt}, Case{"  ", lo, hi, std::nullopt}, Case{"1a", lo, hi, std::nullopt},
-        Case{"1 2", lo, hi, std::nullopt}, Case{"--1", lo, hi, std::nullopt}, Case{".", lo, hi, std::nullopt},
-        Case{"1.2.3", lo, hi, std::nullopt}, Case{"- 1", lo, hi, std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Texts, WholeNumber,
+                         testing::Values(
+                             // Plain numbers, blanks, signs and leading zeros.
+                             Case{"08", 8}, Case{"\t5  ", 5}, Case{"+7", 7}, Case{"-1", -1},
+                             Case{"000000000000000000000042", 42},
+                             // Fractions round to nearest, halves to even, in both directions.
+                             Case{"2.5", 2}, Case{"3.5", 4}, Case{"2.50001", 3}, Case{"-2.5", -2},
+                             Case{"-3.5", -4}, Case{".5", 0}, Case{"1.", 1},
+                             // Range edges after rounding; the byte range of the Enter check.
+                             Case{"32767", 32767}, Case{"32768", none}, Case{"-32768", -32768},
+                             Case{"-32769", none}, Case{"32767.5", none}, Case{"255", 255, 0, 255},
+                             Case{"256", none, 0, 255}, Case{"-0.4", 0, 0, 255},
+                             // Not numbers.
+                             Case{"", none}, Case{"  ", none}, Case{"1a", none}, Case{"1 2", none},
+                             Case{"--1", none}, Case{".", none}, Case{"1.2.3", none}, Case{"- 1", none}));
 
 using Words = std::vector<std::string>;
 

@@ -106,8 +106,8 @@ inline void clickCard(const QWidget* window, int k, bool hover = false) {
     const auto* options = control(window, QStringLiteral("ngOpt(1)"));
     const QPoint pos = card->geometry().topLeft() + QPoint(card->width() / 2, 5);
     QWidget* target = options->childAt(pos);
-    hover ? QTest::mouseMove(target, target->mapFrom(options, pos))
-          : QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(options, pos));
+    QTest::mouseEvent(hover ? QTest::MouseMove : QTest::MouseClick, target,
+                      hover ? Qt::NoButton : Qt::LeftButton, {}, target->mapFrom(options, pos));
 }
 
 // Base of the window tests: openWindow() shows a fresh main window on fresh dialogs, starter and

@@ -56,7 +56,11 @@ void setVariable(const std::string& name, const std::optional<std::string>& valu
 #ifdef _WIN32
     _putenv_s(name.c_str(), value ? value->c_str() : "");
 #else
-    value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    if (value) {
+        setenv(name.c_str(), value->c_str(), 1);
+    } else {
+        unsetenv(name.c_str());
+    }
 #endif
 }
 
