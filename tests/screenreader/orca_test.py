@@ -7,8 +7,8 @@
 #   python3 tests/screenreader/orca_test.py [PATH/TO/KLEMNet]
 import os, re, signal, subprocess, sys, threading, traceback, tty, warnings
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../desktop"))
-from session import X11, Failure, output, wait  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tools/desktops"))
+from desktops import X11, Failure, output, wait  # noqa: E402
 
 TITLE = "Orbitron Launcher v. 2.4.1"
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?(?:\{.*\}|None)?\s*$")
@@ -75,17 +75,17 @@ STEPS = [
 ]
 
 
+# A line of Orca's log, with an event as Orca 43 writes it.
 def in_orca43_words(line):
-    """A line of Orca's log, with an event as Orca 43 writes it."""
     if event := NEWER_EVENT.search(line):
         kind, role, name, detail1, detail2 = event.groups()
         return f"OBJECT EVENT: {kind} ({detail1}, {detail2}, [{role} | {name or ''}])"
     return line.replace("^^^^^ FINISHED PRIORITY", "^^^^^ PROCESS OBJECT EVENT")
 
 
+# The private desktop: X server, window manager, buses, Orca and the launcher, with a fresh
+# temporary folder as their home, so that Orca starts with its default settings.
 class Session(X11):
-    """The private desktop: X server, window manager, buses, Orca and the launcher, with a fresh
-    temporary folder as their home, so that Orca starts with its default settings."""
 
     def __init__(self, launcher):
         super().__init__("orca-test-")
@@ -97,8 +97,8 @@ class Session(X11):
             self.env[name] = os.path.join(self.tmp, name.lower())
             os.mkdir(self.env[name], 0o700)
 
+    # Starts everything in order, each part once the one before it is ready.
     def up(self):
-        """Starts everything in order, each part once the one before it is ready."""
         super().up()
         bus = self.start("dbus", "dbus-daemon", "--session", "--nofork", "--print-address=1",
                          stdout=subprocess.PIPE, text=True)
@@ -121,8 +121,8 @@ class Session(X11):
         self.game = self.start("launcher", os.path.abspath(self.launcher),
                                env=dict(self.env, KLEMWIN_RECORD=self.record))
 
+    # Collects Orca's log line by line, in memory and in orca.log for a look later.
     def read_log(self):
-        """Collects Orca's log line by line, in memory and in orca.log for a look later."""
         pending = b""
         with open(os.path.join(self.tmp, "orca.log"), "wb") as copy:
             while True:
@@ -134,12 +134,12 @@ class Session(X11):
                 *lines, pending = (pending + chunk).split(b"\n")
                 self.lines.extend(in_orca43_words(line.decode(errors="replace")) for line in lines)
 
+    # What Orca said after line `mark` of its log.
     def said_since(self, mark):
-        """What Orca said after line `mark` of its log."""
         return [m.group(1) for m in map(SPOKEN.search, self.lines[mark:]) if m]
 
+    # `wait` that fails at once when Orca or the launcher ends, and tells what Orca said last.
     def wait(self, condition, what):
-        """`wait` that fails at once when Orca or the launcher ends, and tells what Orca said last."""
         def check():
             for name, proc in (("Orca", self.orca), ("the launcher", self.game)):
                 if proc and proc.poll() is not None:
@@ -152,52 +152,52 @@ class Session(X11):
                 orca_out = out.read()[-300:]
             raise Failure(f"{failure}; Orca said last: {self.said_since(0)[-4:]} {orca_out}") from None
 
+    # Waits until what Orca said after log line `mark`, its utterances joined by blanks, matches
+    # `pattern` (the way each Tab stop is matched); returns the match.
     def wait_said(self, pattern, mark):
-        """Waits until what Orca said after log line `mark`, its utterances joined by blanks, matches
-        `pattern` (the way each Tab stop is matched); returns the match."""
         said = lambda: re.search(pattern, spoken(self.said_since(mark)))
         return self.wait(said, f"Orca to say /{pattern}/")
 
+    # Waits until Orca has finished handling an `event` after log line `mark`, so that all it
+    # says about it is in the log; returns the number of the event's first line.
     def handled(self, event, mark):
-        """Waits until Orca has finished handling an `event` after log line `mark`, so that all it
-        says about it is in the log; returns the number of the event's first line."""
         start = self.wait(lambda: self.first("OBJECT EVENT: " + event, mark), f"Orca to handle /{event}/")
         self.wait(lambda: self.first(r"\^\^\^\^\^ PROCESS OBJECT EVENT", start), f"Orca to finish /{event}/")
         return start
 
+    # The number of the first line of Orca's log after line `after` that matches `pattern`, or None.
     def first(self, pattern, after):
-        """The number of the first line of Orca's log after line `after` that matches `pattern`, or None."""
         return next((i for i in range(after, len(self.lines)) if re.search(pattern, self.lines[i])), None)
 
+    # Types keys into the launcher, once one of its windows is the active one.
     def keys(self, *names):
-        """Types keys into the launcher, once one of its windows is the active one."""
         self.wait(lambda: output("xdotool", "getactivewindow", "getwindowpid") == str(self.game.pid),
                   "a launcher window to be active")
         subprocess.run(["xdotool", "key", *names], check=True)
 
+    # Presses Tab; returns the object that got the focus as (role, name), and what Orca said.
     def tab(self):
-        """Presses Tab; returns the object that got the focus as (role, name), and what Orca said."""
         mark = len(self.lines)
         self.keys("Tab")
         return FOCUSED.search(self.lines[self.handled(FOCUS, mark)]).groups(), self.said_since(mark)
 
+    # The words the stand-in game received, from its record, once it has written one.
     def words(self):
-        """The words the stand-in game received, from its record, once it has written one."""
         line = self.wait(lambda: os.path.exists(self.record) and open(self.record).readline(),
                          "the stand-in game's record")
         return [bytes.fromhex(word).decode() for word in re.search(r"words=:(\S*)", line)[1].split(":")]
 
 
+# Utterances as one text to match, without their full stops.
 def spoken(utterances):
-    """Utterances as one text to match, without their full stops."""
     return " ".join(u.strip().removesuffix(".") for u in utterances)
 
 
+# Does the press action of the launcher's object named, or labelled, `name` (the colour field is
+# named after its colour), as a screen reader user can with any object: for the labels worked with
+# the pointer, the only way without a mouse. Reads AT-SPI live: this process runs no event loop
+# that would keep AT-SPI's cache up to date.
 def press(name):
-    """Does the press action of the launcher's object named, or labelled, `name` (the colour field is
-    named after its colour), as a screen reader user can with any object: for the labels worked with
-    the pointer, the only way without a mouse. Reads AT-SPI live: this process runs no event loop
-    that would keep AT-SPI's cache up to date."""
     import gi
     gi.require_version("Atspi", "2.0")
     from gi.repository import Atspi
@@ -228,8 +228,8 @@ def press(name):
     raise Failure(f"no object named or labelled {name!r} has a press action: {roles}")
 
 
+# Does one step of STEPS and prints what Orca said: one line per Tab stop, or one for the step.
 def step(session, action, target, until, expect):
-    """Does one step of STEPS and prints what Orca said: one line per Tab stop, or one for the step."""
     mark, stops = len(session.lines), []
     while action == "tabs" and (not stops or target not in stops[-1][0]):
         if len(stops) == 40:
@@ -263,8 +263,8 @@ def step(session, action, target, until, expect):
     print(f"  said: {session.said_since(mark)}")
 
 
+# Runs STEPS under Orca; ends with the count of steps passed and failed, the line CI reads.
 def main():
-    """Runs STEPS under Orca; ends with the count of steps passed and failed, the line CI reads."""
     here = os.path.dirname(os.path.abspath(__file__))
     # Ended from outside (a time limit), it still ends what it started, in its `finally`.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended from outside"))

@@ -87,10 +87,10 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     ok = save(&form, folder, "main-host.png") && ok;
 
-    frmColor picker(7, &form);
-    picker.show();
-    ok = save(&picker, folder, "picker.png") && ok;
-    picker.hide();
+    // The picker open over the colour field, in the main window.
+    auto* picker = new frmColor(7, form.findChild<QWidget*>(QStringLiteral("lblColor")));
+    ok = save(&form, folder, "picker.png") && ok;
+    picker->close();
 
     frmHelp about;
     about.show();

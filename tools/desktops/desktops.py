@@ -1,18 +1,22 @@
 # SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Private headless desktops for the tests that work the launcher as a player does, each in a fresh
-# temporary folder: an X server with the window manager openbox, or the Wayland compositor sway.
-# Both click with the pointer, list their windows, move them and take screenshots, in the same
-# coordinates (logical pixels of the screen, which are device pixels at scale 1).
-import contextlib, glob, json, os, pwd, re, shutil, socket, struct, subprocess, tempfile, threading, time
+# Private headless desktops, each in a fresh temporary folder: an X server with the window manager
+# openbox, or the Wayland compositor sway. Both click with the pointer, find windows by title, move
+# them and take screenshots, in the same coordinates (logical pixels of the screen, which are device
+# pixels at scale 1). The tests that work the launcher as a player does run on them, and so does
+# the command that takes a window's picture for the documentation:
+#   python3 tools/desktops/desktops.py x11|wayland SCALE TITLE OUT.png PROGRAM [ARGUMENT...]
+# starts PROGRAM on such a desktop (Debian's sway, grim and qt6-wayland, or Xvfb, openbox, xdotool,
+# x11-utils and imagemagick), waits for its window TITLE to stand still and saves its picture.
+import contextlib, glob, json, os, pwd, re, shutil, socket, struct, subprocess, sys, tempfile, threading, time
 
 
 class Failure(Exception):
     pass
 
 
+# Polls `condition` until it returns something true, and returns that; fails after `timeout`.
 def wait(condition, what, timeout=20):
-    """Polls `condition` until it returns something true, and returns that; fails after `timeout`."""
     deadline = time.monotonic() + timeout
     while not (value := condition()):
         if time.monotonic() > deadline:
@@ -21,14 +25,13 @@ def wait(condition, what, timeout=20):
     return value
 
 
+# The output of a short command, empty when it fails.
 def output(*command, **options):
-    """The output of a short command, empty when it fails."""
     return subprocess.run(command, capture_output=True, text=True, **options).stdout.strip()
 
 
+# A binary PPM picture of the whole screen, read at logical coordinates.
 class Screenshot:
-    """A binary PPM picture of the whole screen, read at logical coordinates."""
-
     def __init__(self, ppm, scale=1):
         head = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)
         self.width, self.scale, self.data = int(head[1]), scale, ppm[head.end():]
@@ -38,9 +41,9 @@ class Screenshot:
         return tuple(self.data[at:at + 3])
 
 
+# Programs started in process groups of their own, their output in NAME.out in the folder; `down`
+# ends them, newest first, politely and then for good, and keeps the folder only when asked.
 class Desktop:
-    """Programs started in process groups of their own, their output in NAME.out in the folder."""
-
     def __init__(self, prefix):
         self.procs, self.user = [], {}
         self.tmp = tempfile.mkdtemp(prefix=prefix)
@@ -52,9 +55,18 @@ class Desktop:
         self.procs.append(subprocess.Popen(command, start_new_session=True, **options))
         return self.procs[-1]
 
+    # The screen once the pointer is off the windows and nothing moves any more.
+    def still(self):
+        self.point_away()
+        shots = [self.screenshot()]
+
+        def unchanged():
+            shots.append(self.screenshot())
+            return shots[-2].data == shots[-1].data
+        wait(unchanged, "the screen to stand still")
+        return shots[-1]
+
     def down(self, keep=False):
-        """Ends every program started here, newest first, politely and then for good; keeps the
-        folder with the logs when `keep`."""
         for proc in reversed(self.procs):
             for signal_number in (15, 9):
                 with contextlib.suppress(ProcessLookupError, subprocess.TimeoutExpired):
@@ -67,13 +79,12 @@ class Desktop:
             shutil.rmtree(self.tmp, ignore_errors=True)
 
 
+# Xvfb, with openbox managing the windows.
 class X11(Desktop):
-    """Xvfb, with openbox managing the windows."""
-
-    def up(self, size="1280x1024"):
+    def up(self, scale=1):
         read, write = os.pipe()
         # -noreset: the server would reset whenever its last client leaves, and refuse the next one.
-        self.start("xvfb", "Xvfb", "-displayfd", str(write), "-screen", "0", size + "x24",
+        self.start("xvfb", "Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
                    "-nolisten", "tcp", "-noreset", pass_fds=[write])
         os.close(write)
         self.env["DISPLAY"] = ":" + os.read(read, 64).decode().strip()
@@ -83,18 +94,15 @@ class X11(Desktop):
     def x(self, *command):
         return output(*command, env=self.env)
 
+    # (x, y, width, height) of the window's inside on the screen, whether it is in front of the
+    # others and whether it has the focus; None while there is no such window.
     def window(self, title):
-        """(x, y, width, height) of the window's inside on the screen, and whether it is active and
-        in front of the others."""
         found = self.x("xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$").split()
-        if not found:
+        place = re.findall(r"(?:Absolute upper-left [XY]|Width|Height): +(-?\d+)", self.x("xwininfo", "-id", *found[:1]))
+        if len(place) < 4:
             return None
-        numbers = [int(n) for n in re.findall(r"(?:Absolute upper-left [XY]|Width|Height):\s+(-?\d+)",
-                                              self.x("xwininfo", "-id", found[0]))]
         stacked = self.x("xprop", "-root", "-notype", "_NET_CLIENT_LIST_STACKING").split()
-        on_top = int(stacked[-1], 16) == int(found[0]) if stacked[-1].startswith("0x") else False
-        active = self.x("xdotool", "getactivewindow") == found[0]
-        return (*numbers, active and on_top)
+        return (*map(int, place), stacked[-1] == hex(int(found[0])), self.x("xdotool", "getactivewindow") == found[0])
 
     def click(self, x, y):
         self.x("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
@@ -110,12 +118,16 @@ class X11(Desktop):
         return Screenshot(subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
                                          capture_output=True, check=True).stdout)
 
+    # Saves the area (x, y, width, height) of the screen as a PNG file.
+    def save(self, area, png):
+        subprocess.run(["import", "-window", "root", "-crop", "{2}x{3}+{0}+{1}".format(*area), "+repage", png],
+                       env=self.env, check=True)
 
+
+# sway on its headless backend, run as an unprivileged user (it refuses to run as root), with a
+# virtual pointer that sway's own cursor commands drive. A window that asks to be activated is
+# focused and, as most desktops do, brought to the front: sway itself leaves it where it is stacked.
 class Sway(Desktop):
-    """sway on its headless backend, run as an unprivileged user (it refuses to run as root), with
-    a virtual pointer driven by sway's own cursor commands. A window that asks to be activated
-    is focused and, as most desktops do, brought to the front."""
-
     CONFIG = ("xwayland disable\noutput HEADLESS-1 mode {width}x{height} scale {scale}\n"
               "focus_on_window_activation focus\nfocus_follows_mouse no\ndefault_border none\n"
               "default_floating_border none\n")
@@ -146,7 +158,7 @@ class Sway(Desktop):
         self.pointer = virtual_pointer(self.env["WAYLAND_DISPLAY"])
         wait(lambda: any(i["type"] == "pointer" for i in self.msg("-t", "get_inputs")), "the virtual pointer")
         events = self.start("events", "swaymsg", "-s", self.ipc, "-m", "-r", "-t", "subscribe", '["window"]',
-                            stdout=subprocess.PIPE, text=True, **{"user": None, "group": None, "extra_groups": None})
+                            stdout=subprocess.PIPE, text=True, user=None, group=None, extra_groups=None)
         threading.Thread(target=self.bring_focused_to_front, args=(events.stdout,), daemon=True).start()
 
     def bring_focused_to_front(self, events):
@@ -162,8 +174,8 @@ class Sway(Desktop):
         if not all(result["success"] for result in self.msg("--", command)):
             raise Failure(f"sway refused: {command}")
 
+    # The windows of the tree, the one in front last.
     def windows(self):
-        """The windows, the one in front last."""
         found, todo = [], [self.msg("-t", "get_tree")]
         while todo:
             node = todo.pop(0)
@@ -171,13 +183,13 @@ class Sway(Desktop):
             todo += node["nodes"] + node["floating_nodes"]
         return found
 
+    # As X11.window; the window's app id is left in `app_id`.
     def window(self, title):
-        """As X11.window; the window's app id is in `app_id`."""
         views = self.windows()
         for node in (n for n in views if n["name"] == title):
             inside, at, self.app_id = node["geometry"], node["window_rect"], node["app_id"]
             return (node["rect"]["x"] + at["x"], node["rect"]["y"] + at["y"], inside["width"], inside["height"],
-                    node["focused"] and node is views[-1])
+                    node is views[-1], node["focused"])
         return None
 
     def click(self, x, y):
@@ -194,12 +206,15 @@ class Sway(Desktop):
         return Screenshot(subprocess.run(["grim", "-t", "ppm", "-"], env=self.env, capture_output=True,
                                          check=True).stdout, self.scale)
 
+    def save(self, area, png):  # as X11.save; at scale 2 the picture has twice the pixels each way
+        subprocess.run(["grim", "-g", "{},{} {}x{}".format(*area), png], env=self.env, check=True)
 
+
+# Connects to the Wayland display and adds a virtual pointer to its seat, which lasts as long as
+# the connection returned: the headless seat has no pointer of its own, and a program gets no
+# pointer events without one. Speaks the wire protocol: a message is the object id, its size and
+# opcode, then its arguments (numbers, and strings with their length, padded to 4 bytes).
 def virtual_pointer(display):
-    """Connects to the Wayland display and adds a virtual pointer to its seat, which lasts as long
-    as the connection returned: the headless seat has no pointer of its own, and a program gets
-    no pointer events without one. Speaks the wire protocol: a message is the object id, its size
-    and opcode, then its arguments (numbers, and strings with their length, padded to 4 bytes)."""
     conn, names = socket.socket(socket.AF_UNIX), {}
     conn.connect(display)
 
@@ -209,6 +224,7 @@ def virtual_pointer(display):
         conn.sendall(struct.pack("=II", target, (8 + len(body)) << 16 | opcode) + body)
 
     def roundtrip(callback):  # wl_display.sync, then the events until its callback is done
+        send(1, 0, callback)
         received = b""
         while True:
             received += conn.recv(65536) or b""
@@ -221,11 +237,25 @@ def virtual_pointer(display):
                     return
 
     send(1, 1, 2)  # wl_display.get_registry: the registry is object 2
-    send(1, 0, 3)
     roundtrip(3)
     for new_id, interface in ((4, "wl_seat"), (5, "zwlr_virtual_pointer_manager_v1")):
         send(2, 0, names[interface], interface, 1, new_id)  # wl_registry.bind
     send(5, 0, 4, 6)  # zwlr_virtual_pointer_manager_v1.create_virtual_pointer(seat) -> object 6
-    send(1, 0, 7)
     roundtrip(7)
     return conn
+
+
+def main(kind, scale, title, png, *program):
+    desktop = (X11 if kind == "x11" else Sway)("desktop-")
+    try:
+        desktop.up(int(scale))
+        desktop.start("program", *program)
+        wait(lambda: desktop.window(title), f"the window {title}")
+        desktop.still()
+        desktop.save(desktop.window(title)[:4], os.path.abspath(png))
+    finally:
+        desktop.down()
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])
