@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Works the launcher with the pointer on a real desktop, headless, and checks what the screen shows:
 # on Wayland (sway) or on X11 (Xvfb with openbox). The colour picker lies exactly over the colour
-# field, also after the window moved; a pick reaches the game; a second click on About brings the
-# about window back to the front. On Wayland also the window's app id, and the window whole and of
+# field, also after the window moved; a pick reaches the game; a click elsewhere closes the picker
+# and does what it hits; a second click on About brings the about window back to the front. On Wayland also the window's app id, and the window whole and of
 # fixed size at output scale 1 and 2.
 #   python3 tests/desktop/desktop_test.py wayland|x11 [PATH/TO/KLEMNet]
 # With x11, a KLEMNet.exe runs through Wine (in WINEPREFIX, if set).
@@ -16,10 +16,12 @@ from desktops import Failure, Sway, X11, wait  # noqa: E402
 TITLE, ABOUT, SIZE = "Orbitron Launcher v. 2.4.1", "Orbitron Launcher - About", (414, 390)
 # Where a player clicks, from the top-left of the window's inside; the picker's swatches are 16
 # pixels apart, the first over the field.
-MULTIPLAYER, FIELD, RUN, ABOUT_ENTRY, MENU_TITLE = (332, 88), (328, 48), (184, 348), (72, 144), (72, 24)
+MULTIPLAYER, SINGLE_PLAYER, FIELD = (332, 88), (220, 88), (328, 48)
+RUN, ABOUT_ENTRY, MENU_TITLE = (184, 348), (72, 144), (72, 24)
 # What a picker exactly over the field changes: all of its 65 x 241 pixels but the top row, its
 # border, which the field's border had drawn already.
-PICKER, DARK_BLUE = (0, 1, 65, 240), (0, 0, 192)
+PICKER = (0, 1, 65, 240)
+DARK_BLUE, YELLOW, GREEN = (0, 0, 192), (200, 176, 68), (0, 255, 0)  # swatches 8 and 15; a mode chosen
 
 
 class Player:
@@ -90,9 +92,13 @@ def picker_and_about(desktop, player, wine):
          "the field in the colour picked")
     player.moved(TITLE, 40, 30)
     check("after the window moved", player.picker_over_field(), PICKER)
-    player.click(MENU_TITLE)  # closes the picker
+    # A click on Single Player closes the picker and chooses single player.
+    player.click(SINGLE_PLAYER)
+    wait(lambda: (shot := player.still()).pixel(player.x + SINGLE_PLAYER[0], player.y + SINGLE_PLAYER[1]) == GREEN
+         and shot.pixel(player.x + FIELD[0] + 30, player.y + FIELD[1] + 8 + 16 * 14) != YELLOW,
+         "the picker closed, and Single Player chosen")
     player.click(RUN)
-    check("the game got", player.game_words(), "klemwin -skin COMET -color 8 -connect -name Comet")
+    check("the game got", player.game_words(), "klemwin -skin COMET -color 8")
 
     player.click(ABOUT_ENTRY)
     about = player.moved(ABOUT, player.x + 150, player.y + 100)  # over the main window
