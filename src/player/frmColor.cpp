@@ -78,7 +78,7 @@ bool frmColor::focusNextPrevChild(bool next) {
     }
     const auto focused = std::find(lblColor.begin() + 1, lblColor.end(), focusWidget());
     const auto at = focused == lblColor.end() ? 0 : focused - lblColor.begin();
-    const auto to = next ? at % 15 + 1 : (at + 13) % 15 + 1;
+    const auto to = at == 0 ? (next ? 1 : 15) : (at + (next ? 0 : 13)) % 15 + 1;
     lblColor[static_cast<std::size_t>(to)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
