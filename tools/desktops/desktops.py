@@ -50,9 +50,9 @@ class Desktop:
         self.env = {"PATH": "/usr/bin:/bin", "LANG": "C.UTF-8", "HOME": self.tmp}
 
     def start(self, name, *command, **options):
-        out = open(os.path.join(self.tmp, name + ".out"), "w")
-        options = {"env": self.env, "stdout": out, "stderr": out, "cwd": self.tmp, **self.user, **options}
-        self.procs.append(subprocess.Popen(command, start_new_session=True, **options))
+        with open(os.path.join(self.tmp, name + ".out"), "w") as out:  # the program keeps its own copy
+            options = {"env": self.env, "stdout": out, "stderr": out, "cwd": self.tmp, **self.user, **options}
+            self.procs.append(subprocess.Popen(command, start_new_session=True, **options))
         return self.procs[-1]
 
     # The screen once the pointer is off the windows and nothing moves any more.
