@@ -57,6 +57,13 @@ frmColor::frmColor(int current, QWidget* field)
     qApp->installEventFilter(this);
 }
 
+frmColor::~frmColor() {
+    // The swatches go after this part of the picker: the focus leaving them, and any event on the
+    // way, must not reach a picker that is half gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    qApp->removeEventFilter(this);
+}
+
 void frmColor::lblColor_Click(int Index) {
     emit picked(Index, lblColor[static_cast<std::size_t>(Index)]->backgroundColor());
     closeToField();

@@ -21,6 +21,7 @@ public:
     // Opens with its top-left corner on `field`'s and the focus on the swatch of colour number
     // `current`; a pick or Escape gives the focus back to the control that had it.
     frmColor(int current, QWidget* field);
+    ~frmColor() override;
 
     // Swatches 1 to 15; element 0 is unused, as colour number 0 is never offered.
     std::array<ui::ButtonLabel*, 16> lblColor{};
