@@ -337,7 +337,7 @@ private:
 
 void benchAnimations(LauncherProgram& launcher, int runs) {
     WatchedPacer pacer;
-    MainForm form(ui::Platform{launcher.dialogs, launcher.starter, pacer});
+    MainForm form(Platform{launcher.dialogs, launcher.starter, pacer});
     form.show();
     // Each run clicks the other of two buttons, which starts the animation back or forth, and waits
     // for its end.

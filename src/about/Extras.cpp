@@ -4,8 +4,8 @@
 #include "Extras.h"
 
 #include "Dialogs.h"
-#include "InputLock.h"
 #include "frmHelp.h"
+#include "press.h"
 
 #include <QAbstractButton>
 

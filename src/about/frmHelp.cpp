@@ -4,7 +4,7 @@
 #include "frmHelp.h"
 
 #include "ButtonLabel.h"
-#include "InputLock.h"
+#include "press.h"
 #include "style.h"
 #include "twips.h"
 
@@ -34,24 +34,23 @@ frmHelp::frmHelp(QWidget* parent)
     setWindowIcon(icon);
     setFixedSize(ui::toPixels(4050), ui::toPixels(2130));
 
-    Label1 = line(this, "Label1", tr("Orbitron Launcher"), {120, 120, 2895, 255});
+    QLabel* Label1 = line(this, "Label1", tr("Orbitron Launcher"), {120, 120, 2895, 255});
     QFont title = ui::dialogFont(13); // 9.75 pt
     title.setUnderline(true);
     Label1->setFont(title);
-    Label2 = line(this, "Label2", tr("Version %1").arg(QStringLiteral(KLEM_VERSION)), {120, 480, 2295, 255});
-    Label5 = line(this, "Label5", tr("January 2, 2004"), {120, 720, 2415, 255});
-    Label3 = line(this, "Label3", tr("Launcher code and design: the Orbitron team"), {120, 1080, 3735, 255});
-    Label4 =
-        line(this, "Label4", tr("Pictures drawn for Orbitron. Have fun out there!"), {120, 1440, 3735, 255});
+    line(this, "Label2", tr("Version %1").arg(QStringLiteral(KLEM_VERSION)), {120, 480, 2295, 255});
+    line(this, "Label5", tr("January 2, 2004"), {120, 720, 2415, 255});
+    line(this, "Label3", tr("Launcher code and design: the Orbitron team"), {120, 1080, 3735, 255});
+    line(this, "Label4", tr("Pictures drawn for Orbitron. Have fun out there!"), {120, 1440, 3735, 255});
 
-    Picture1 = new QLabel(this);
+    auto* Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     ui::setTwipsGeometry(Picture1, {3360, 120, 495, 495});
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setPixmap(icon.pixmap(32, 32));
     Picture1->setAccessibleName(tr("Orbitron Launcher icon"));
 
-    lblClose = new ui::ButtonLabel(tr("Close"), this);
+    auto* lblClose = new ui::ButtonLabel(tr("Close"), this);
     lblClose->setObjectName(QStringLiteral("lblClose"));
     ui::setTwipsGeometry(lblClose, {2760, 1800, 1215, 255});
     lblClose->setToolTip(tr("Close the about window."));

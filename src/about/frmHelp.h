@@ -5,28 +5,15 @@
 
 #include <QWidget>
 
-class QLabel;
-
-namespace ui {
-class ButtonLabel;
-}
-
 class frmHelp : public QWidget {
     Q_OBJECT
 public:
     explicit frmHelp(QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Picture1 = nullptr;
-    ui::ButtonLabel* lblClose = nullptr;
-
-    void lblClose_Click();
-
 protected:
     // Escape closes the window, as its Close does.
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void lblClose_Click();
 };

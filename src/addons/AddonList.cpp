@@ -5,10 +5,11 @@
 #include "AddonList.h"
 
 #include "CommDlgs.h"
-#include "InputLock.h"
+#include "DescriptionLine.h"
+#include "Dialogs.h"
 #include "accessibility.h"
 #include "controls.h"
-#include "mouse.h"
+#include "press.h"
 #include "style.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,8 @@ namespace addons {
 
 AddonList::AddonList(QWidget* panel, ui::Dialogs& dialogs) : QObject(panel), dialogs(dialogs) {
     using ui::place;
-    Label24 = place(ui::label(tr("Include Files:")), panel, QStringLiteral("Label24"), {120, 240, 1695, 255});
+    auto* Label24 =
+        place(ui::label(tr("Include Files:")), panel, QStringLiteral("Label24"), {120, 240, 1695, 255});
     lstWADFiles = place(new QListWidget, panel, QStringLiteral("lstWADFiles"), {120, 480, 3480, 2460});
     ui::nameAfter(lstWADFiles, Label24);
     lstWADFiles->setFont(ui::fixedFont());
@@ -36,13 +38,12 @@ AddonList::AddonList(QWidget* panel, ui::Dialogs& dialogs) : QObject(panel), dia
     Command10 = place(new QPushButton(tr("&Delete")), panel, QStringLiteral("Command10"),
                       {1560, 3120, 1215, 375}, tr("Delete a custom file from the list"));
 
-    const auto show = [this](const QString& text) {
-        emit describe(text);
-    };
-    ui::describe(lstWADFiles, tr("This box displays all the WADs you have currently loaded."), show);
-    ui::onMouseMove(lstWADFiles->viewport(), [this] { emit describe(lstWADFiles->accessibleDescription()); });
-    ui::describe(Command9, tr("Click this to add a WAD file to the list."), show);
-    ui::describe(Command10, tr("Click this to remove the selected WAD from the list."), show);
+    // The list's inside, where the pointer is over the list, explains the list as well.
+    for (QWidget* list : {static_cast<QWidget*>(lstWADFiles), lstWADFiles->viewport()}) {
+        ui::describe(list, tr("This box displays all the WADs you have currently loaded."));
+    }
+    ui::describe(Command9, tr("Click this to add a WAD file to the list."));
+    ui::describe(Command10, tr("Click this to remove the selected WAD from the list."));
     ui::onPress(Command9, this, [this] { Command9_Click(); });
     ui::onPress(Command10, this, [this] { Command10_Click(); });
     lstWADFiles->viewport()->setAcceptDrops(true);
@@ -73,10 +74,12 @@ bool AddonList::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void AddonList::Command9_Click() {
-    const QString path = CommDlgs::ShowFileDialog(
-        dialogs, lstWADFiles->window(), tr("Select external file"), QStringLiteral("*.wad"),
-        {tr("WAD Files (*.wad)"), tr("PLR Files (*.plr)"), tr("All files (*.*)")},
-        QCoreApplication::applicationDirPath(), QStringLiteral("wad"));
+    const QString path = dialogs.openFile(
+        lstWADFiles->window(), {tr("Select external file"),
+                                QStringLiteral("*.wad"),
+                                {tr("WAD Files (*.wad)"), tr("PLR Files (*.plr)"), tr("All files (*.*)")},
+                                QCoreApplication::applicationDirPath(),
+                                QStringLiteral("wad")});
     if (path.isEmpty()) {
         return;
     }

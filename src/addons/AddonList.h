@@ -5,7 +5,6 @@
 
 #include <QObject>
 
-class QLabel;
 class QListWidget;
 class QMimeData;
 class QPushButton;
@@ -23,10 +22,6 @@ public:
     // Places the list and its buttons on `panel`; Add asks `dialogs` for the file.
     AddonList(QWidget* panel, ui::Dialogs& dialogs);
 
-signals:
-    // A text for the description line: a control hovered.
-    void describe(const QString& text);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -39,7 +34,6 @@ private:
     void lstWADFiles_DragDrop(const QMimeData* data);
 
     ui::Dialogs& dialogs;
-    QLabel* Label24 = nullptr;
     QListWidget* lstWADFiles = nullptr;
     QPushButton* Command9 = nullptr;
     QPushButton* Command10 = nullptr;

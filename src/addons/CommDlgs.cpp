@@ -1,17 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The open-file dialog goes through the dialog seam, so tests can answer it.
+// The bare name of a path the open-file dialog gave.
 #include "CommDlgs.h"
 
-#include "Dialogs.h"
+#include <algorithm>
 
 namespace CommDlgs {
-
-QString ShowFileDialog(ui::Dialogs& dialogs, QWidget* owner, const QString& title, const QString& initialName,
-                       const QStringList& filters, const QString& initialFolder,
-                       const QString& defaultExtension) {
-    return dialogs.openFile(owner, {title, initialName, filters, initialFolder, defaultExtension});
-}
 
 QString bareFileName(const QString& path) {
 #ifdef Q_OS_WIN

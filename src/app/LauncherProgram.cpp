@@ -9,4 +9,4 @@
 
 LauncherProgram::LauncherProgram()
     : starter(std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String())),
-      form(ui::Platform{dialogs, starter, pacer}) {}
+      form(Platform{dialogs, starter, pacer}) {}

@@ -6,13 +6,13 @@
 
 #include "Animation.h"
 #include "ButtonLabel.h"
-#include "InputLock.h"
+#include "DescriptionLine.h"
 #include "accessibility.h"
 #include "characterLooks.h"
 #include "colors.h"
 #include "controls.h"
 #include "frmColor.h"
-#include "mouse.h"
+#include "press.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -24,8 +24,8 @@ namespace player {
 Appearance::Appearance(QWidget* gamePanel, ui::Pacer& pacer)
     : QObject(gamePanel), gamePanel(gamePanel), pacer(pacer) {
     using ui::place;
-    Label4 = place(ui::label(tr("Character"), Qt::AlignCenter), gamePanel, QStringLiteral("Label4"),
-                   {1300, 240, 1095, 255});
+    place(ui::label(tr("Character"), Qt::AlignCenter), gamePanel, QStringLiteral("Label4"),
+          {1300, 240, 1095, 255});
     Command3[0] = place(ui::pictureButton(QStringLiteral(":/pictures/arrow-left.gif"), {13, 13}), gamePanel,
                         ui::indexed("Command3", 0), {1200, 600, 255, 255});
     Picture2 = place(new QFrame, gamePanel, QStringLiteral("Picture2"), {1440, 480, 800, 530});
@@ -45,8 +45,8 @@ Appearance::Appearance(QWidget* gamePanel, ui::Pacer& pacer)
     Command3[0]->setAccessibleName(tr("Previous character"));
     Command3[1]->setAccessibleName(tr("Next character"));
     imgCharPic->setAccessibleName(characterName(CharIndex));
-    Label5 = place(ui::label(tr("Color"), Qt::AlignCenter), gamePanel, QStringLiteral("Label5"),
-                   {2640, 360, 975, 255});
+    auto* Label5 = place(ui::label(tr("Color"), Qt::AlignCenter), gamePanel, QStringLiteral("Label5"),
+                         {2640, 360, 975, 255});
     lblColor = place(new ui::ButtonLabel, gamePanel, QStringLiteral("lblColor"), {2640, 600, 975, 255},
                      tr("Set color in multiplayer mode"));
     lblColor->setBackgroundColor(QColor(0x00, 0x00, 0xFF));
@@ -55,17 +55,14 @@ Appearance::Appearance(QWidget* gamePanel, ui::Pacer& pacer)
     ui::nameAfter(lblColor, Label5);
     connect(this, &Appearance::lblColor2Changed, this, [this] { setColorNumber(lblColor2); });
 
-    const auto show = [this](const QString& text) {
-        emit describe(text);
-    };
     for (int k = 0; k < 2; ++k) {
         ui::onPress(Command3[k], this, [this, k] { Command3_Click(k); });
-        ui::describe(Command3[k], tr("Click these arrows to change your character."), show);
+        ui::describe(Command3[k], tr("Click these arrows to change your character."));
     }
     ui::describe(Picture2,
-                 tr("This is the character you are currently using. Click the arrows to change it."), show);
+                 tr("This is the character you are currently using. Click the arrows to change it."));
     ui::onPress(lblColor, this, [this] { lblColor_Click(); });
-    ui::describe(lblColor, tr("Change your color. Only works in multiplayer modes."), show);
+    ui::describe(lblColor, tr("Change your color. Only works in multiplayer modes."));
 }
 
 void Appearance::setColorNumber(const std::string& number) {
@@ -116,11 +113,13 @@ void Appearance::Command3_Click(int Index) {
     const CharacterLook& look = characterLooks()[c];
     const QString introduction =
         QString::fromStdString(Skins[c]) + QStringLiteral("\r\n") + tr(look.description);
-    emit describe(introduction);
+    // The portrait is named after the character and describes it; a screen reader hears what the
+    // description line shows.
+    imgCharPic->setAccessibleName(characterName(c));
+    imgCharPic->setAccessibleDescription(introduction);
+    emit explain(imgCharPic);
     lblColor->setBackgroundColor(look.swatch);
     setColorNumber(launch::characters[c].colorNumber);
-    // The portrait is named after the character; a screen reader hears what the description line shows.
-    imgCharPic->setAccessibleName(characterName(c));
 
     // The name follows the character only while it is, in any case, the own name of a neighbour
     // in the list: the character the arrows came from.

@@ -49,8 +49,9 @@ public:
     void closePicker();
 
 signals:
-    // A text for the description line: a control hovered, a character chosen.
-    void describe(const QString& text);
+    // The description line is to explain `control` now: the portrait, after the arrows chose a
+    // character, describes that character.
+    void explain(const QWidget* control);
     // The colour number was set through its property (the window shows its start value so).
     void lblColor2Changed();
 
@@ -67,11 +68,9 @@ private:
     QWidget* gamePanel;
     ui::Pacer& pacer;
 
-    QLabel* Label4 = nullptr;
     std::array<QToolButton*, 2> Command3{};
     QFrame* Picture2 = nullptr;
     QLabel* imgCharPic = nullptr;
-    QLabel* Label5 = nullptr;
     ui::ButtonLabel* lblColor = nullptr;
     QLineEdit* txtPlayerName = nullptr;
 

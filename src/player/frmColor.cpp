@@ -4,8 +4,8 @@
 #include "frmColor.h"
 
 #include "ButtonLabel.h"
-#include "InputLock.h"
 #include "colors.h"
+#include "press.h"
 #include "style.h"
 #include "twips.h"
 

@@ -9,6 +9,11 @@
 
 namespace ui {
 
+// The green background that marks the selected menu entry and play mode (their handlers test it to
+// learn the selection), and the white of the entries and modes not selected.
+inline const QColor selectionGreen(0x00, 0xFF, 0x00);
+inline const QColor unselectedWhite(0xFF, 0xFF, 0xFF);
+
 // A flat push button drawn as a bordered label: a background colour, a centred caption in the
 // text colour and a one-pixel border in the window-text colour. Clicks are Qt's; screen readers
 // see a button with a press action, a choice (when checkable: checked while it is the selected

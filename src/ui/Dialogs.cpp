@@ -49,6 +49,14 @@ QMessageBox::StandardButton toQt(MessageAnswer answer) {
 
 } // namespace
 
+QtDialogs::QtDialogs() {
+#ifndef Q_OS_WIN
+    // Qt's open-file dialog keeps a history in the user's settings and reads it back; the launcher
+    // reads and saves nothing, so those settings point where no file can be.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+#endif
+}
+
 MessageAnswer QtDialogs::message(QWidget* owner, const MessageBoxRequest& request) {
     const auto buttons =
         request.buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
@@ -144,9 +152,6 @@ private:
 } // namespace
 
 QString QtDialogs::openFile(QWidget* owner, const OpenFileRequest& request) {
-    // Qt's dialog keeps a history in the user's settings and reads it back; the launcher reads
-    // and saves nothing, so those settings point where no file can be.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     OpenFileDialog dialog(owner, request);
     // "*.*" means every file on Windows, with or without a dot in its name; here it is "*".
     QStringList filters = request.filters;

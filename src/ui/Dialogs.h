@@ -51,6 +51,7 @@ public:
 // The real dialogs, made with Qt.
 class QtDialogs final : public Dialogs {
 public:
+    QtDialogs();
     MessageAnswer message(QWidget* owner, const MessageBoxRequest& request) override;
     QString inputText(QWidget* owner, const InputBoxRequest& request) override;
     QString openFile(QWidget* owner, const OpenFileRequest& request) override;

@@ -7,10 +7,6 @@
 #include <QPointer>
 #include <QWidget>
 
-class QAbstractButton;
-
-#include <functional>
-
 namespace ui {
 
 // While it exists, no click, key or wheel reaches the container or anything inside it, and no
@@ -34,13 +30,5 @@ protected:
 private:
     QPointer<QWidget> container;
 };
-
-// Connects a button's click to `handler`, which does not run for a press that starts or ends while
-// a lock holds the button, or ends while the button is disabled. The lock swallows the mouse and
-// the keyboard; a press that comes another way (a screen reader's press action, which releases
-// the button a moment later, or click() from code) is ignored here, so every way counts alike.
-// Return and Enter press the button when it has the focus, as Space does; its access key does
-// nothing while the button is out of view.
-void onPress(QAbstractButton* button, QObject* context, std::function<void()> handler);
 
 } // namespace ui

@@ -6,8 +6,10 @@
 #include "mouse.h"
 #include "style.h"
 
+#include <QComboBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 
 namespace ui {
@@ -25,6 +27,37 @@ QLabel* label(const QString& caption, Qt::Alignment alignment) {
     }
     keepMouseMoves(l);
     return l;
+}
+
+QLineEdit* textBox(Qt::Alignment alignment) {
+    auto* box = new QLineEdit;
+    box->setAlignment(alignment | Qt::AlignVCenter);
+    return box;
+}
+
+QLineEdit* smallNumberBox() {
+    auto* box = textBox(Qt::AlignRight);
+    box->setMaxLength(2);
+    // The style's sunken frame would hide the text in so low a box; a flat one-pixel border leaves it room.
+    box->setProperty("compactFrame", true);
+    return box;
+}
+
+QComboBox* dropDownList(const QStringList& items) {
+    auto* box = new QComboBox;
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    keepMouseMoves(box);
+    return box;
+}
+
+QComboBox* dropDownCombo(const QStringList& items, const QString& text) {
+    auto* box = dropDownList(items);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCurrentIndex(-1);
+    box->setEditText(text);
+    return box;
 }
 
 QToolButton* pictureButton(const QString& picture, const QSize& size) {
@@ -57,11 +90,6 @@ void nameAfter(QWidget* input, const QString& caption) {
 void nameAfter(QWidget* input, QLabel* label) {
     label->setBuddy(input);
     nameAfter(input, label->text());
-}
-
-void describe(QWidget* control, const QString& text, const std::function<void(const QString&)>& show) {
-    control->setAccessibleDescription(text);
-    onMouseMove(control, [control, show] { show(control->accessibleDescription()); });
 }
 
 bool isInView(const QWidget* widget) {

@@ -6,11 +6,12 @@
 #include "twips.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
-#include <functional>
-
+class QComboBox;
 class QLabel;
+class QLineEdit;
 class QToolButton;
 
 namespace ui {
@@ -36,6 +37,16 @@ Widget* place(Widget* widget, QWidget* container, const QString& name, const Twi
 // behind it.
 QLabel* label(const QString& caption, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
+// A text box, its text aligned as given.
+QLineEdit* textBox(Qt::Alignment alignment = Qt::AlignLeft);
+// A box for a number of two digits at most, only 13 pixels high: its frame is one flat pixel.
+QLineEdit* smallNumberBox();
+// A drop-down list of `items`, none selected. It describes nothing of its own, and the pointer
+// over it is not over the panel behind it.
+QComboBox* dropDownList(const QStringList& items);
+// A drop-down combo: a list whose text can be typed over (then no item is selected), showing `text`.
+QComboBox* dropDownCombo(const QStringList& items, const QString& text);
+
 // A push button showing one of the program's pictures (":/pictures/...") at `size` pixels.
 QToolButton* pictureButton(const QString& picture, const QSize& size);
 
@@ -50,11 +61,6 @@ QString spokenCaption(const QString& caption);
 // Linux screen readers read for lists and drop-downs.
 void nameAfter(QWidget* input, const QString& caption);
 void nameAfter(QWidget* input, QLabel* label);
-
-// Gives `control` the sentence that explains it, kept on the control as its description for
-// screen readers; `show` puts the control's description where the player reads it whenever the
-// pointer moves over the control.
-void describe(QWidget* control, const QString& text, const std::function<void(const QString&)>& show);
 
 // Whether any part of `widget` shows on screen: it is visible, and neither the edges of its
 // containers nor a control in front of it hide all of it.

@@ -40,6 +40,8 @@ namespace fs = std::filesystem;
 using Reason = launch::StartFailure::Reason;
 using testsupport::click;
 using testsupport::hover;
+using ui::selectionGreen;
+using ui::unselectedWhite;
 
 namespace {
 
@@ -410,7 +412,7 @@ private slots:
         // A dialog with the focus on Close, which Return presses; Escape closes it too.
         QCOMPARE(told(about)->role(), QAccessible::Dialog);
         for (const auto key : {Qt::Key_Return, Qt::Key_Escape}) {
-            QTRY_COMPARE(QApplication::focusWidget(), about->lblClose);
+            QTRY_COMPARE(QApplication::focusWidget(), about->findChild<QWidget*>("lblClose"));
             QTest::keyClick(QApplication::focusWidget(), key);
             QTRY_VERIFY(about.isNull());
             click(find("lblHelp"));
@@ -423,10 +425,11 @@ private slots:
         }
         form->close();
         QVERIFY(about->isVisible());
-        QVERIFY(!told(about->Picture1)->text(QAccessible::Name).isEmpty());
+        QVERIFY(!told(about->findChild<QLabel*>("Picture1"))->text(QAccessible::Name).isEmpty());
         QCOMPARE(about->windowIcon().cacheKey(), ui::programIcon().cacheKey());
-        QCOMPARE(about->Picture1->pixmap().toImage(), ui::programIcon().pixmap(32, 32).toImage());
-        about->lblClose_Click();
+        QCOMPARE(about->findChild<QLabel*>("Picture1")->pixmap().toImage(),
+                 ui::programIcon().pixmap(32, 32).toImage());
+        click(about->findChild<QWidget*>("lblClose"));
         QCOMPARE(told(find("imgCharPic"))->text(QAccessible::Name), QStringLiteral("Comet"));
         // The picture under the menu answers with six jokes in turn; the fifth asks, and its answer
         // decides the follow-up.
@@ -569,7 +572,7 @@ private slots:
         QTRY_VERIFY(!find<QAbstractButton>("Command3(1)")->isDown());
         QVERIFY(!ui::InputLock::isLocked(find("GamePanel(0)")) && form->launchOptions().CharIndex == 0);
         ui::RealPacer realPacer;
-        MainForm window(ui::Platform{dialogs, starter, realPacer});
+        MainForm window(Platform{dialogs, starter, realPacer});
         testsupport::control<QAbstractButton>(&window, "spGameOpt(1)")->click();
         QVERIFY(ui::InputLock::isLocked(testsupport::control(&window, "GamePanel(0)")));      // back at once
         QTRY_VERIFY(!ui::InputLock::isLocked(testsupport::control(&window, "GamePanel(0)"))); // and over

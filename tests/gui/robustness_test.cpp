@@ -130,7 +130,7 @@ private slots:
         for (int animation = 0; animation < 6; ++animation) {
             ui::QtDialogs realDialogs;
             ui::RealPacer realPacer;
-            MainForm window(ui::Platform{realDialogs, starter, realPacer});
+            MainForm window(Platform{realDialogs, starter, realPacer});
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             if (animation != 1) { // multiplayer, but for the switch to it; it is over before the next
@@ -170,7 +170,7 @@ private slots:
         const fs::path record = folder / "record.txt";
         testsupport::ScopedEnv recording{"KLEMWIN_RECORD", record.u8string()};
         launch::ProcessStarter processStarter{folder.path};
-        MainForm window(ui::Platform{dialogs, processStarter, pacer});
+        MainForm window(Platform{dialogs, processStarter, pacer});
         window.show();
         testsupport::clickButton(&window, "spGameOpt(1)");
         testsupport::clickCard(&window, 1); // hosting, demo and resolution: every box reaches the line
@@ -192,7 +192,7 @@ private slots:
                 testsupport::clickButton(&window, "lblColor");
                 testsupport::shown<frmColor>()->lblColor_Click(1 + i % 15);
                 testsupport::clickButton(&window, "lblHelp");
-                testsupport::shown<frmHelp>()->lblClose_Click();
+                testsupport::clickButton(testsupport::shown<frmHelp>(), "lblClose");
                 testsupport::clickButton(&window, "Command1");
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }

@@ -124,7 +124,7 @@ protected:
         dialogs = {};
         starter = {};
         pacer = {};
-        form = std::make_unique<MainForm>(ui::Platform{dialogs, starter, pacer});
+        form = std::make_unique<MainForm>(Platform{dialogs, starter, pacer});
         form->show();
         return QTest::qWaitForWindowExposed(form.get());
     }

@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     ui::QtDialogs dialogs;
     NoStarter starter;
     ui::InstantPacer pacer; // every slide ends within its click
-    MainForm form(ui::Platform{dialogs, starter, pacer});
+    MainForm form(Platform{dialogs, starter, pacer});
     form.show();
     QApplication::processEvents();
 

@@ -1,25 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The run button: the settings become a command line, and the command line a started game;
-// the max-players check.
+// RUN!: the settings become a command line, and the command line a started game; a game that
+// did not start is explained.
 #include "MainForm.h"
 #include "compose.h"
-#include "wholeNumber.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
 
 namespace {
-
-QString text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 QString listed(const std::vector<std::filesystem::path>& folders) {
     QString list;
     for (const auto& folder : folders) {
-        list += QStringLiteral("\n  ") + text(folder.u8string());
+        list += QStringLiteral("\n  ") + QString::fromStdString(folder.u8string());
     }
     return list;
 }
@@ -27,7 +21,7 @@ QString listed(const std::vector<std::filesystem::path>& folders) {
 // Why the game did not start, said as the user needs it: what was looked for, where, and what to do.
 QString startFailureText(const launch::StartFailure& failure) {
     using Reason = launch::StartFailure::Reason;
-    const QString program = text(failure.program);
+    const QString program = QString::fromStdString(failure.program);
     const auto couldNotStart = [&](const QString& why) {
         return MainForm::tr("Could not start the game %1: %2.").arg(program, why);
     };
@@ -43,14 +37,15 @@ QString startFailureText(const launch::StartFailure& failure) {
         return MainForm::tr("Could not start the game: no program named \"%1\" was found.\n\nLooked in:%2")
                    .arg(program, listed(failure.folders)) +
                (failure.unusable ? MainForm::tr("\n\n%1 exists but is not a program that can be run.")
-                                       .arg(text(failure.unusable->u8string()))
+                                       .arg(QString::fromStdString(failure.unusable->u8string()))
                                  : QString()) +
                MainForm::tr(
                    "\n\nPut the game beside the launcher, or set \"Alternate EXE:\" in Main Options.");
     case Reason::EmptyFile:
         return couldNotStart(MainForm::tr("the file is empty"));
     case Reason::UnreadableFile:
-        return couldNotStart(MainForm::tr("the file cannot be read (%1)").arg(text(failure.detail)));
+        return couldNotStart(
+            MainForm::tr("the file cannot be read (%1)").arg(QString::fromStdString(failure.detail)));
     case Reason::BrokenWindowsProgram:
         return couldNotStart(
             MainForm::tr("it begins like a Windows program but is none (damaged or cut short)"));
@@ -68,16 +63,16 @@ QString startFailureText(const launch::StartFailure& failure) {
             .arg(program);
     case Reason::NoWaitingThread:
         return couldNotStart(MainForm::tr("the launcher could not make the thread that waits for it (%1)")
-                                 .arg(text(failure.detail)));
+                                 .arg(QString::fromStdString(failure.detail)));
     case Reason::LineTooLong:
         return couldNotStart(
             MainForm::tr("the command line is too long for Windows (%1 characters, at most %2)")
-                .arg(text(failure.detail))
+                .arg(QString::fromStdString(failure.detail))
                 .arg(launch::StartFailure::longestLine));
     case Reason::Refused:
         break;
     }
-    return couldNotStart(text(failure.detail));
+    return couldNotStart(QString::fromStdString(failure.detail));
 }
 
 } // namespace
@@ -92,13 +87,13 @@ std::optional<launch::LaunchCommand> MainForm::composeFromControls(const QString
     if (const auto* invalid = std::get_if<launch::MaxPlayersInvalid>(&composition)) {
         const bool run = purpose == Purpose::Run;
         platform.dialogs.message(
-            this,
-            {run ? tr("Cannot start the game") : tr("Cannot copy the command line"),
-             tr("%1: \"Max Players:\" holds \"%2\", which is not a whole number.\n\n"
-                "Type a number there (Game panel, Multiplayer, Host) and %3.")
-                 .arg(run ? tr("The game was not started") : tr("Nothing was copied"), text(invalid->text),
-                      run ? tr("press RUN! again") : tr("copy the command line again")),
-             ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, ui::MessageAnswer::Ok});
+            this, {run ? tr("Cannot start the game") : tr("Cannot copy the command line"),
+                   tr("%1: \"Max Players:\" holds \"%2\", which is not a whole number.\n\n"
+                      "Type a number there (Game panel, Multiplayer, Host) and %3.")
+                       .arg(run ? tr("The game was not started") : tr("Nothing was copied"),
+                            QString::fromStdString(invalid->text),
+                            run ? tr("press RUN! again") : tr("copy the command line again")),
+                   ui::MessageButtons::Ok, ui::MessageIcon::Exclamation, ui::MessageAnswer::Ok});
         return std::nullopt;
     }
     return std::get<launch::LaunchCommand>(std::move(composition));
@@ -120,15 +115,5 @@ void MainForm::LaunchGame(const QString& ExtraParams) {
 void MainForm::copyCommandLine() {
     if (const auto command = composeFromControls({}, Purpose::Copy)) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(command->line));
-    }
-}
-
-void MainForm::txtMaxPlayers_KeyPress(int KeyAscii) {
-    if (KeyAscii != 13) {
-        return;
-    }
-    if (!launch::toPlayerCount(txtMaxPlayers->text().toStdString())) {
-        platform.dialogs.message(this, {tr("Bogus!"), tr("Please enter a number"), ui::MessageButtons::Ok,
-                                        ui::MessageIcon::Stop, ui::MessageAnswer::Ok});
     }
 }
