@@ -75,7 +75,8 @@ public:
 //   show-window hint.
 class ProcessStarter final : public GameStarter {
 public:
-    explicit ProcessStarter(std::filesystem::path launcherFolder);
+    explicit ProcessStarter(std::filesystem::path launcherFolder)
+        : launcherFolder(std::move(launcherFolder)) {}
     StartResult start(const std::string& line, WindowStyle style) override;
 
 private:

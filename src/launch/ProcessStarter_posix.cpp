@@ -137,9 +137,6 @@ std::vector<char*> pointers(std::vector<std::string>& texts) {
 
 } // namespace
 
-ProcessStarter::ProcessStarter(std::filesystem::path launcherFolder)
-    : launcherFolder(std::move(launcherFolder)) {}
-
 StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     auto plan = planStart(line, launcherFolder);
     if (auto* failed = std::get_if<StartResult>(&plan)) {

@@ -5,7 +5,6 @@
 #include "startPlan.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #ifndef NOMINMAX
@@ -54,9 +53,6 @@ std::string systemMessage(DWORD code, const std::string& fileName) {
 }
 
 } // namespace
-
-ProcessStarter::ProcessStarter(std::filesystem::path launcherFolder)
-    : launcherFolder(std::move(launcherFolder)) {}
 
 StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     const auto plan = planStart(line, launcherFolder);
