@@ -54,9 +54,9 @@ std::string systemMessage(DWORD code, const std::string& fileName) {
 
 } // namespace
 
-StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
+OrFailure<GameProcess> ProcessStarter::start(const std::string& line, WindowStyle style) {
     const auto plan = planStart(line, launcherFolder);
-    if (const auto* failed = std::get_if<StartResult>(&plan)) {
+    if (const auto* failed = std::get_if<StartFailure>(&plan)) {
         return *failed;
     }
     const std::filesystem::path& found = std::get<StartPlan>(plan).program;
@@ -87,7 +87,7 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return {true, {}};
+    return GameProcess{static_cast<long long>(process.dwProcessId)};
 }
 
 } // namespace launch

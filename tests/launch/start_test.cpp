@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
+using launch::GameProcess;
 using launch::ProcessStarter;
 using launch::StartFailure;
 using Reason = launch::StartFailure::Reason;
@@ -60,6 +61,7 @@ protected:
         fs::current_path(currentFolder);
     }
     bool refusedOne = false;
+    bool throughWine = false; // the started process is Wine, not the game
     void TearDown() override {
         fs::current_path(previousFolder);
         if (refusedOne) { // a refused start that went ahead after all would record within this time
@@ -76,6 +78,7 @@ protected:
         game = launcherFolder / "klemwin.exe";
         fs::copy_file(KLEM_WINDOWS_STANDIN_PATH, game);
         fs::copy_file(KLEM_WINE_START_PATH, launcherFolder / "wine-start.exe");
+        throughWine = true;
     }
 #endif
 
@@ -83,21 +86,28 @@ protected:
         return launch::findProgram(name, {launcherFolder, currentFolder, {pathFolder}}).program;
     }
 
+    // The game a line starts, as it recorded its start. The process id the start gives is the game's;
+    // through Wine it is that of Wine, which started the game.
     StandinStart started(const std::string& line, WindowStyle style = WindowStyle::Normal) {
         const auto before = testsupport::waitForStandinRecords(record, 0).size();
         const auto result = ProcessStarter(launcherFolder).start(line, style);
-        EXPECT_TRUE(result.started) << line << "\n"
-                                    << result.failure.program << ": " << result.failure.detail;
+        const auto* failure = std::get_if<StartFailure>(&result);
+        EXPECT_FALSE(failure) << line << "\n" << failure->program << ": " << failure->detail;
         const auto records = testsupport::waitForStandinRecords(record, before + 1);
-        return records.size() > before ? records.back() : StandinStart{};
+        const StandinStart game = records.size() > before ? records.back() : StandinStart{};
+        if (!failure && !throughWine) {
+            EXPECT_EQ(std::get<GameProcess>(result).id, game.pid) << line;
+        }
+        return game;
     }
 
     // Why a start that must fail failed; nothing may run.
     StartFailure refused(const std::string& line) {
         const auto result = ProcessStarter(launcherFolder).start(line, WindowStyle::Normal);
-        EXPECT_FALSE(result.started) << line;
+        const auto* failure = std::get_if<StartFailure>(&result);
+        EXPECT_TRUE(failure) << line;
         refusedOne = true;
-        return result.failure;
+        return failure ? *failure : StartFailure{};
     }
 };
 
