@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reads values from a fuzzer's input, front to back, in a format simple enough to write seed files
-// by hand (see make-seeds.py):
+// Reads values from a fuzzer's input, front to back, in a simple format (makeSeeds.cpp writes it):
 // - a number is one byte taken as a signed byte (-128..126); the byte 0x7F is instead followed by
 //   four bytes, low byte first, of any int;
 // - a bool is one byte, its lowest bit;
 // - a text is a length byte and that many bytes of any value; the length byte 0xFF is instead
 //   followed by a two-byte length, low byte first, for long texts;
 // - a list of texts is a count byte and that many texts; the skin table is three texts;
-// - a play mode is one byte, its value modulo 3 (Single, Join, Host).
+// - a play mode is one byte, its value modulo 3 (Single, Join, Host);
+// - a change of the launch options is a byte with the setting's number, its row in the option
+//   table counted from 0 (the number after the last row stands for the extra parameters, and
+//   larger numbers count round again), then the setting's new value.
 // A value whose bytes have run out keeps what it had, so an empty input leaves every field at its
 // start-up value; a text cut short keeps the bytes that are there.
 #pragma once
@@ -83,6 +85,22 @@ public:
     void read(launch::GameType& type) {
         if (!atEnd()) {
             type = static_cast<launch::GameType>(data[pos++] % 3);
+        }
+    }
+
+    // One change of the launch options or of the extra parameters.
+    void readChange(launch::LaunchOptions& options, std::string& extraParams) {
+        std::uint8_t number = 0;
+        read(number);
+        const std::size_t k = number % (launch::optionCount + 1);
+        std::size_t row = 0;
+        launch::forEachOption([&](const char*, auto field) {
+            if (row++ == k) {
+                read(options.*field);
+            }
+        });
+        if (k == launch::optionCount) {
+            read(extraParams);
         }
     }
 

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace launch {
@@ -41,26 +42,31 @@ struct StartFailure {
     std::string detail; // UTF-8
 };
 
-struct StartResult {
-    bool started = false;
-    StartFailure failure; // when not started
+// What a step of a start gives: its value, or why the game cannot start.
+template <class Value> using OrFailure = std::variant<Value, StartFailure>;
+
+// A game that was started: its process id (POSIX: the pid; Windows: the id CreateProcessW gave).
+// A Windows game on POSIX is started by Wine running wine-start.exe: the id is that process's.
+struct GameProcess {
+    long long id = 0;
 };
 
 // A start that failed for `reason`, concerning `program` (UTF-8), with the system's words.
-inline StartResult failedStart(StartFailure::Reason reason, std::string program = {},
-                               std::string detail = {}) {
-    StartResult result;
-    result.failure.reason = reason;
-    result.failure.program = std::move(program);
-    result.failure.detail = std::move(detail);
-    return result;
+inline StartFailure failedStart(StartFailure::Reason reason, std::string program = {},
+                                std::string detail = {}) {
+    StartFailure failure;
+    failure.reason = reason;
+    failure.program = std::move(program);
+    failure.detail = std::move(detail);
+    return failure;
 }
 
-// Starts one game process per call and returns as soon as it exists; never waits for the game.
+// Starts one game process per call and returns as soon as it exists, or says why none started;
+// never waits for the game.
 class GameStarter {
 public:
     virtual ~GameStarter() = default;
-    virtual StartResult start(const std::string& line, WindowStyle style) = 0;
+    virtual OrFailure<GameProcess> start(const std::string& line, WindowStyle style) = 0;
 };
 
 // The real start through the operating system's process API.
@@ -75,8 +81,9 @@ public:
 //   show-window hint.
 class ProcessStarter final : public GameStarter {
 public:
-    explicit ProcessStarter(std::filesystem::path launcherFolder);
-    StartResult start(const std::string& line, WindowStyle style) override;
+    explicit ProcessStarter(std::filesystem::path launcherFolder)
+        : launcherFolder(std::move(launcherFolder)) {}
+    OrFailure<GameProcess> start(const std::string& line, WindowStyle style) override;
 
 private:
     std::filesystem::path launcherFolder;

@@ -123,8 +123,4 @@ inline bool operator==(const LaunchOptions& a, const LaunchOptions& b) {
     return equal;
 }
 
-inline bool operator!=(const LaunchOptions& a, const LaunchOptions& b) {
-    return !(a == b);
-}
-
 } // namespace launch

@@ -8,8 +8,7 @@
 
 namespace launch {
 
-std::variant<StartPlan, StartResult> planStart(const std::string& line,
-                                               const std::filesystem::path& launcherFolder) {
+OrFailure<StartPlan> planStart(const std::string& line, const std::filesystem::path& launcherFolder) {
     if (line.find('\0') != std::string::npos) {
         return failedStart(StartFailure::Reason::NulCharacter);
     }
@@ -22,9 +21,9 @@ std::variant<StartPlan, StartResult> planStart(const std::string& line,
         if (line.empty() || isBlank(line.front())) {
             return failedStart(StartFailure::Reason::EmptyName);
         }
-        StartResult notFound = failedStart(StartFailure::Reason::NotFound, name);
-        notFound.failure.folders = lookup.folders;
-        notFound.failure.unusable = lookup.unusable;
+        StartFailure notFound = failedStart(StartFailure::Reason::NotFound, name);
+        notFound.folders = lookup.folders;
+        notFound.unusable = lookup.unusable;
         return notFound;
     }
     return StartPlan{std::move(words), *lookup.program};

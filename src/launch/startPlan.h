@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace launch {
@@ -20,8 +19,7 @@ struct StartPlan {
 
 // Splits the line, refuses one holding a NUL character (no program can receive it) and looks the
 // program up beside the launcher, in the current folder and on the search path. Gives the plan,
-// or the failed start that tells the user why not.
-std::variant<StartPlan, StartResult> planStart(const std::string& line,
-                                               const std::filesystem::path& launcherFolder);
+// or the failure that tells the user why not.
+OrFailure<StartPlan> planStart(const std::string& line, const std::filesystem::path& launcherFolder);
 
 } // namespace launch

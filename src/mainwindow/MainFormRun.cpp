@@ -105,9 +105,9 @@ void MainForm::LaunchGame(const QString& ExtraParams) {
         return;
     }
     const auto result = platform.starter.start(command->line, command->windowStyle);
-    if (!result.started) {
+    if (const auto* failure = std::get_if<launch::StartFailure>(&result)) {
         platform.dialogs.message(this,
-                                 {tr("Cannot start the game"), startFailureText(result.failure),
+                                 {tr("Cannot start the game"), startFailureText(*failure),
                                   ui::MessageButtons::Ok, ui::MessageIcon::Stop, ui::MessageAnswer::Ok});
     }
 }

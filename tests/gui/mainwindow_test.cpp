@@ -243,7 +243,7 @@ private slots:
         QSet<QString> told;
         for (int reason = 0; reason <= int(Reason::Refused); ++reason) {
             starter.result = launch::failedStart(Reason(reason), "klemwin", "it is late");
-            starter.result.failure.folders = {"/games", "/usr/bin"};
+            std::get<launch::StartFailure>(starter.result).folders = {"/games", "/usr/bin"};
             click(find("Command1"));
             told << dialogs.messages.back().title + ": " + dialogs.messages.back().text;
         }

@@ -49,16 +49,18 @@ struct ScriptedDialogs final : ui::Dialogs {
     }
 };
 
-// Records every start instead of starting a process, and answers with `result`.
+// Records every start instead of starting a process, and answers with `result`: a started game
+// unless a test sets a failure.
 struct RecordingStarter final : launch::GameStarter {
     struct Call {
         std::string line;
         launch::WindowStyle style;
     };
     std::vector<Call> calls;
-    launch::StartResult result{true, {}};
+    launch::OrFailure<launch::GameProcess> result = launch::GameProcess{};
 
-    launch::StartResult start(const std::string& line, launch::WindowStyle style) override {
+    launch::OrFailure<launch::GameProcess> start(const std::string& line,
+                                                 launch::WindowStyle style) override {
         calls.push_back({line, style});
         return result;
     }

@@ -22,7 +22,7 @@ namespace {
 
 class NoStarter final : public launch::GameStarter {
 public:
-    launch::StartResult start(const std::string&, launch::WindowStyle) override {
+    launch::OrFailure<launch::GameProcess> start(const std::string&, launch::WindowStyle) override {
         return launch::failedStart(launch::StartFailure::Reason::Refused, "klemwin", "not here");
     }
 };

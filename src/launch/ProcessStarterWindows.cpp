@@ -5,7 +5,6 @@
 #include "startPlan.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #ifndef NOMINMAX
@@ -55,12 +54,9 @@ std::string systemMessage(DWORD code, const std::string& fileName) {
 
 } // namespace
 
-ProcessStarter::ProcessStarter(std::filesystem::path launcherFolder)
-    : launcherFolder(std::move(launcherFolder)) {}
-
-StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
+OrFailure<GameProcess> ProcessStarter::start(const std::string& line, WindowStyle style) {
     const auto plan = planStart(line, launcherFolder);
-    if (const auto* failed = std::get_if<StartResult>(&plan)) {
+    if (const auto* failed = std::get_if<StartFailure>(&plan)) {
         return *failed;
     }
     const std::filesystem::path& found = std::get<StartPlan>(plan).program;
@@ -91,7 +87,7 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return {true, {}};
+    return GameProcess{static_cast<long long>(process.dwProcessId)};
 }
 
 } // namespace launch

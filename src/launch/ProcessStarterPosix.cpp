@@ -137,13 +137,10 @@ std::vector<char*> pointers(std::vector<std::string>& texts) {
 
 } // namespace
 
-ProcessStarter::ProcessStarter(std::filesystem::path launcherFolder)
-    : launcherFolder(std::move(launcherFolder)) {}
-
-StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
+OrFailure<GameProcess> ProcessStarter::start(const std::string& line, WindowStyle style) {
     auto plan = planStart(line, launcherFolder);
-    if (auto* failed = std::get_if<StartResult>(&plan)) {
-        return *failed;
+    if (auto* failed = std::get_if<StartFailure>(&plan)) {
+        return std::move(*failed);
     }
     auto& [words, found] = std::get<StartPlan>(plan);
 
@@ -163,8 +160,8 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
         const LookupResult wine = findOnSearchPath("wine");
         const fs::path starter = wineStarter(launcherFolder);
         if (!wine.program) {
-            StartResult noWine = failedStart(StartFailure::Reason::WineMissing, found.u8string());
-            noWine.failure.folders = wine.folders;
+            StartFailure noWine = failedStart(StartFailure::Reason::WineMissing, found.u8string());
+            noWine.folders = wine.folders;
             return noWine;
         }
         if (starter.empty()) {
@@ -196,7 +193,7 @@ StartResult ProcessStarter::start(const std::string& line, WindowStyle style) {
                            found.u8string(), std::strerror(error));
     }
     reaper->collect(pid);
-    return {true, {}};
+    return GameProcess{pid};
 }
 
 } // namespace launch

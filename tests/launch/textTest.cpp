@@ -34,9 +34,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, WholeNumber,
                              // Plain numbers, blanks, signs and leading zeros.
                              Case{"08", 8}, Case{"\t5  ", 5}, Case{"+7", 7}, Case{"-1", -1},
                              Case{"000000000000000000000042", 42},
-                             // Fractions round to nearest, halves to even, in both directions.
+                             // Fractions round to nearest, halves to even, in both directions; below a
+                             // half down, above it up, whether the whole part is odd or even.
                              Case{"2.5", 2}, Case{"3.5", 4}, Case{"2.50001", 3}, Case{"-2.5", -2},
-                             Case{"-3.5", -4}, Case{".5", 0}, Case{"1.", 1},
+                             Case{"-3.5", -4}, Case{".5", 0}, Case{"1.", 1}, Case{"3.4", 3}, Case{"3.0", 3},
+                             Case{"-3.4", -3}, Case{"3.49", 3}, Case{"3.6", 4}, Case{"-2.6", -3},
                              // Range edges after rounding; the byte range of the Enter check.
                              Case{"32767", 32767}, Case{"32768", none}, Case{"-32768", -32768},
                              Case{"-32769", none}, Case{"32767.5", none}, Case{"255", 255, 0, 255},

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
+using launch::GameProcess;
 using launch::ProcessStarter;
 using launch::StartFailure;
 using Reason = launch::StartFailure::Reason;
@@ -83,21 +84,29 @@ protected:
         return launch::findProgram(name, {launcherFolder, currentFolder, {pathFolder}}).program;
     }
 
+    // The game a line starts, as it recorded its start. The process id the start gives is the game's,
+    // but for a Windows game through Wine (named klemwin.exe here), which Wine starts under an id of
+    // its own.
     StandinStart started(const std::string& line, WindowStyle style = WindowStyle::Normal) {
         const auto before = testsupport::waitForStandinRecords(record, 0).size();
         const auto result = ProcessStarter(launcherFolder).start(line, style);
-        EXPECT_TRUE(result.started) << line << "\n"
-                                    << result.failure.program << ": " << result.failure.detail;
+        const auto* failure = std::get_if<StartFailure>(&result);
+        EXPECT_FALSE(failure) << line << "\n" << failure->program << ": " << failure->detail;
         const auto records = testsupport::waitForStandinRecords(record, before + 1);
-        return records.size() > before ? records.back() : StandinStart{};
+        const StandinStart start = records.size() > before ? records.back() : StandinStart{};
+        if (!failure && game.filename() == gameName) {
+            EXPECT_EQ(std::get<GameProcess>(result).id, start.pid) << line;
+        }
+        return start;
     }
 
     // Why a start that must fail failed; nothing may run.
     StartFailure refused(const std::string& line) {
         const auto result = ProcessStarter(launcherFolder).start(line, WindowStyle::Normal);
-        EXPECT_FALSE(result.started) << line;
+        const auto* failure = std::get_if<StartFailure>(&result);
+        EXPECT_TRUE(failure) << line;
         refusedOne = true;
-        return result.failure;
+        return failure ? *failure : StartFailure{};
     }
 };
 

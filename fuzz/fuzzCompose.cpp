@@ -8,8 +8,8 @@
 //   launch has a max-players text that is no 16-bit whole number;
 // - the line splits into words without fault, a plain program name comes back as the first word,
 //   and a saved-game line without quotes ends in the words "-loadgame" and the slot.
-// Input: changes to the start-up options, each a byte with the setting's number in the option
-// table and the setting's new value (see ByteReader.h), until the input ends.
+// Input: changes to the start-up options, each the setting's number in the option table and its
+// new value (see ByteReader.h), until the input ends.
 #include "ByteReader.h"
 #include "commandLine.h"
 #include "compose.h"
@@ -39,21 +39,6 @@ bool endsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-// Reads the new value of setting number k of the option table (counted modulo the settings and
-// the extra parameters, which come last).
-void readSetting(std::size_t k, fuzz::ByteReader& in, launch::LaunchOptions& o, std::string& extraParams) {
-    k %= launch::optionCount + 1;
-    std::size_t row = 0;
-    launch::forEachOption([&](const char*, auto field) {
-        if (row++ == k) {
-            in.read(o.*field);
-        }
-    });
-    if (k == launch::optionCount) {
-        in.read(extraParams);
-    }
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -61,9 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     launch::LaunchOptions o;
     std::string extraParams;
     while (!in.atEnd()) {
-        std::uint8_t field = 0;
-        in.read(field);
-        readSetting(field, in, o, extraParams);
+        in.readChange(o, extraParams);
     }
 
     const auto composition = launch::composeLaunch(o, extraParams);
