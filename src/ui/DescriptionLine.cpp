@@ -30,7 +30,8 @@ DescriptionLine::~DescriptionLine() {
 void DescriptionLine::explain(const QWidget* control) {
     QString text;
     if (control != nullptr) {
-        text = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control))->text(QAccessible::Description);
+        text = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control))
+                   ->text(QAccessible::Description);
     }
     setText(text.isEmpty() ? nothing : text);
 }

@@ -35,10 +35,11 @@ template <class T> Holder byProperty(QObject* holder, const char* name, Field<T>
         qFatal("%s (%s) cannot hold the setting %s", qPrintable(holder->objectName()),
                holder->metaObject()->className(), name);
     }
-    return {[holder, name, field](LaunchOptions& o) { o.*field = holder->property(name).template value<T>(); },
-            [holder, name, field](const LaunchOptions& o) {
-                holder->setProperty(name, QVariant::fromValue(o.*field));
-            }};
+    return {
+        [holder, name, field](LaunchOptions& o) { o.*field = holder->property(name).template value<T>(); },
+        [holder, name, field](const LaunchOptions& o) {
+            holder->setProperty(name, QVariant::fromValue(o.*field));
+        }};
 }
 
 } // namespace
@@ -46,11 +47,15 @@ template <class T> Holder byProperty(QObject* holder, const char* name, Field<T>
 Holder SettingsBinding::hold(QObject* holder, const char* name, Field<int> field) {
     if (auto* box = qobject_cast<QCheckBox*>(holder)) {
         return {[box, field](LaunchOptions& o) { o.*field = box->isChecked() ? 1 : 0; },
-                [box, field](const LaunchOptions& o) { box->setChecked(o.*field == 1); }};
+                [box, field](const LaunchOptions& o) {
+                    box->setChecked(o.*field == 1);
+                }};
     }
     if (auto* list = qobject_cast<QComboBox*>(holder)) {
         return {[list, field](LaunchOptions& o) { o.*field = position(list); },
-                [list, field](const LaunchOptions& o) { list->setCurrentIndex(o.*field); }};
+                [list, field](const LaunchOptions& o) {
+                    list->setCurrentIndex(o.*field);
+                }};
     }
     return byProperty(holder, name, field);
 }
@@ -58,7 +63,9 @@ Holder SettingsBinding::hold(QObject* holder, const char* name, Field<int> field
 Holder SettingsBinding::hold(QObject* holder, const char* name, Field<bool> field) {
     if (auto* option = qobject_cast<QRadioButton*>(holder)) {
         return {[option, field](LaunchOptions& o) { o.*field = option->isChecked(); },
-                [option, field](const LaunchOptions& o) { option->setChecked(o.*field); }};
+                [option, field](const LaunchOptions& o) {
+                    option->setChecked(o.*field);
+                }};
     }
     return byProperty(holder, name, field);
 }
@@ -66,7 +73,9 @@ Holder SettingsBinding::hold(QObject* holder, const char* name, Field<bool> fiel
 Holder SettingsBinding::hold(QObject* holder, const char* name, Field<std::string> field) {
     if (auto* box = qobject_cast<QLineEdit*>(holder)) {
         return {[box, field](LaunchOptions& o) { o.*field = box->text().toStdString(); },
-                [box, field](const LaunchOptions& o) { box->setText(QString::fromStdString(o.*field)); }};
+                [box, field](const LaunchOptions& o) {
+                    box->setText(QString::fromStdString(o.*field));
+                }};
     }
     return byProperty(holder, name, field);
 }

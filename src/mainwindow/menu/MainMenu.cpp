@@ -60,8 +60,9 @@ MainMenu::MainMenu(QWidget* window, const std::array<QGroupBox*, 4>& panels, ui:
     lblMainMenu[0]->setChecked(true);
     lblHelp = place(new ButtonLabel(tr("About")), window, QStringLiteral("lblHelp"), {240, 2040, 1695, 255},
                     tr("About KLEMNet.exe"));
-    ui::describe(lblHelp,
-                 tr("Click here to open the about dialog in case you're curious where this program comes from."));
+    ui::describe(
+        lblHelp,
+        tr("Click here to open the about dialog in case you're curious where this program comes from."));
     ui::onMouseMove(lblHelp, [this] { lblHelp_MouseMove(); });
 
     // Only the first menu picture is needed at start; the others are read when first shown.

@@ -76,8 +76,8 @@ void PlayMode::buildSinglePlayerOptions() {
     auto* chkLoad =
         place(new QCheckBox(tr("Load Game")), ngOpt[0], QStringLiteral("chkLoad"), {210, 270, 1215, 255});
     ui::describe(chkLoad, tr("Check this to load the game number in the box on the right."));
-    auto* Combo3 = place(ui::dropDownCombo({"0", "1", "2", "3", "4", "5"}, QStringLiteral("Combo3")), ngOpt[0],
-                         QStringLiteral("Combo3"), {1560, 240, 615, 315});
+    auto* Combo3 = place(ui::dropDownCombo({"0", "1", "2", "3", "4", "5"}, QStringLiteral("Combo3")),
+                         ngOpt[0], QStringLiteral("Combo3"), {1560, 240, 615, 315});
     // Named by a label of its own, which shows nowhere: on Linux a drop-down is named by its label.
     auto* slotName =
         place(ui::label(tr("Saved game slot")), ngOpt[0], QStringLiteral("Combo3Name"), {1560, 0, 1935, 255});
@@ -114,8 +114,8 @@ void PlayMode::buildMultiplayerOptions() {
     ui::describe(lblIPMan, tr("Click here to enter the IP of the host."));
     auto* Label14 =
         place(ui::label(tr("Preferred Team:")), join, QStringLiteral("Label14"), {120, 600, 1695, 255});
-    auto* Combo2 = place(ui::dropDownCombo({tr("None"), tr("Red"), tr("Blue")}, QStringLiteral("Combo2")), join,
-                         QStringLiteral("Combo2"), {1800, 555, 1215, 315});
+    auto* Combo2 = place(ui::dropDownCombo({tr("None"), tr("Red"), tr("Blue")}, QStringLiteral("Combo2")),
+                         join, QStringLiteral("Combo2"), {1800, 555, 1215, 315});
     Combo2->setCurrentIndex(0); // no preferred team
     ui::nameAfter(Combo2, Label14);
     auto* check2 = place(new QCheckBox(tr("Don't check server for files")), join, QStringLiteral("check2"),
@@ -125,8 +125,8 @@ void PlayMode::buildMultiplayerOptions() {
                     "when joining."));
     auto* Check3 = place(new QCheckBox(tr("Don't download files from server")), join,
                          QStringLiteral("Check3"), {120, 1200, 2895, 255});
-    ui::describe(Check3,
-                 tr("Check this to keep KLEM from downloading any files you don't have when joining a game."));
+    ui::describe(
+        Check3, tr("Check this to keep KLEM from downloading any files you don't have when joining a game."));
     place(new QCheckBox, join, QStringLiteral("Check4"), {120, 1440, 2895, 255})->hide();
 
     QGroupBox* host = frmMulti[1];
@@ -152,10 +152,12 @@ void PlayMode::buildMultiplayerOptions() {
     txtMaxPlayers->installEventFilter(this);
     auto* Label11 =
         place(ui::label(tr("Initial Map:")), host, QStringLiteral("Label11"), {120, 1080, 975, 255});
-    auto* txtMultiMap = place(ui::smallNumberBox(), host, QStringLiteral("txtMultiMap"), {1200, 1080, 375, 195});
+    auto* txtMultiMap =
+        place(ui::smallNumberBox(), host, QStringLiteral("txtMultiMap"), {1200, 1080, 375, 195});
     ui::nameAfter(txtMultiMap, Label11);
-    ui::describe(txtMultiMap, tr("Type the map to start at here. Maps are: 1-9 = Single Player; 70-79 = Chaos; "
-                                 "80-86 = CTF; 90-99 = Battle"));
+    ui::describe(txtMultiMap,
+                 tr("Type the map to start at here. Maps are: 1-9 = Single Player; 70-79 = Chaos; "
+                    "80-86 = CTF; 90-99 = Battle"));
     place(new QRadioButton, host, QStringLiteral("Option1"), {120, 1440, 1335, 255})->hide();
     place(new QRadioButton, host, QStringLiteral("Option2"), {1560, 1440, 1335, 255})->hide();
 }
@@ -273,8 +275,9 @@ void PlayMode::describeCards() {
 }
 
 void PlayMode::lblIPMan_Click() {
-    lblIPMan->setText(dialogs.inputText(gamePanel->window(), {tr("Enter the IP / Address of the game server below..."),
-                                                              tr("Manual connection"), lblIPMan->text()}));
+    lblIPMan->setText(
+        dialogs.inputText(gamePanel->window(), {tr("Enter the IP / Address of the game server below..."),
+                                                tr("Manual connection"), lblIPMan->text()}));
     HostAddress = lblIPMan->text().toStdString();
     lblIPMan->setValueText(lblIPMan->text());
 }
@@ -297,8 +300,9 @@ void PlayMode::txtMaxPlayers_KeyPress(int KeyAscii) {
         return;
     }
     if (!launch::toPlayerCount(txtMaxPlayers->text().toStdString())) {
-        dialogs.message(gamePanel->window(), {tr("Bogus!"), tr("Please enter a number"), ui::MessageButtons::Ok,
-                                              ui::MessageIcon::Stop, ui::MessageAnswer::Ok});
+        dialogs.message(gamePanel->window(),
+                        {tr("Bogus!"), tr("Please enter a number"), ui::MessageButtons::Ok,
+                         ui::MessageIcon::Stop, ui::MessageAnswer::Ok});
     }
 }
 
