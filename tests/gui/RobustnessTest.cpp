@@ -231,4 +231,4 @@ int main(int argc, char** argv) {
     return testsupport::runGuiTests<RobustnessTest>(argc, argv);
 }
 
-#include "robustness_test.moc"
+#include "RobustnessTest.moc"

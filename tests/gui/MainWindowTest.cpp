@@ -701,4 +701,4 @@ int main(int argc, char** argv) {
     return testsupport::runGuiTests<MainWindowTest>(argc, argv);
 }
 
-#include "mainwindow_test.moc"
+#include "MainWindowTest.moc"
