@@ -180,13 +180,12 @@ private slots:
         for (const auto& [switchedOn, line] : rows) {
             QVERIFY(openWindow());
             for (const QString& name : QString(switchedOn).split(' ', Qt::SkipEmptyParts)) {
-                auto* button = name.startsWith("frmMulti") ? nullptr : find<QAbstractButton>(name);
-                if (!button) {
+                if (name.startsWith("frmMulti")) {
                     clickCard(1);
-                } else if (qobject_cast<ui::ButtonLabel*>(button)) {
-                    button->click();
+                } else if (auto* label = qobject_cast<ui::ButtonLabel*>(find(name))) {
+                    label->click();
                 } else {
-                    button->setChecked(true);
+                    find<QAbstractButton>(name)->setChecked(true);
                 }
             }
             QCOMPARE(QString::fromStdString(run()), line);
@@ -339,9 +338,11 @@ private slots:
                              !(frame && frame->title() == spoken->text(QAccessible::Name)),
                          qPrintable(stop->objectName()));
                 named << stop->objectName() + "=" + spoken->text(QAccessible::Name);
-                QCOMPARE(description(), spoken->text(QAccessible::Description).isEmpty()
-                                            ? pleaseSelect
-                                            : spoken->text(QAccessible::Description));
+                if (spoken->text(QAccessible::Description).isEmpty()) {
+                    QCOMPARE(description(), pleaseSelect);
+                } else {
+                    QCOMPARE(description(), spoken->text(QAccessible::Description));
+                }
             } while (stops.size() < 30 && stops.back() != "Command1");
             QCOMPARE(stops.join(' '), QString::fromLatin1(views[place].second));
             // The focus on the last control before RUN!, for the next view to take it away.
@@ -368,7 +369,11 @@ private slots:
             click(find("Command9"));
         }
         // Only on Windows is a backslash a folder separator; elsewhere it belongs to the name.
-        QCOMPARE(list->item(0)->text(), QString(QDir::separator() == '\\' ? "x.wad" : "d\\x.wad"));
+        QString first = QStringLiteral("d\\x.wad");
+        if (QDir::separator() == '\\') {
+            first = QStringLiteral("x.wad");
+        }
+        QCOMPARE(list->item(0)->text(), first);
         QCOMPARE(dialogs.files.at(0).initialFolder, QCoreApplication::applicationDirPath());
         testsupport::ScratchFolder folder;
         std::ofstream(folder / "a.wad") << "WAD";
@@ -410,7 +415,7 @@ private slots:
         // A dialog with the focus on Close, which Return presses; Escape closes it too.
         QCOMPARE(told(about)->role(), QAccessible::Dialog);
         for (const auto key : {Qt::Key_Return, Qt::Key_Escape}) {
-            QTRY_COMPARE(QApplication::focusWidget(), about->lblClose);
+            QTRY_COMPARE(QApplication::focusWidget(), testsupport::control(about, "lblClose"));
             QTest::keyClick(QApplication::focusWidget(), key);
             QTRY_VERIFY(about.isNull());
             click(find("lblHelp"));
@@ -423,10 +428,11 @@ private slots:
         }
         form->close();
         QVERIFY(about->isVisible());
-        QVERIFY(!told(about->Picture1)->text(QAccessible::Name).isEmpty());
+        auto* picture = testsupport::control<QLabel>(about, "Picture1");
+        QVERIFY(!told(picture)->text(QAccessible::Name).isEmpty());
         QCOMPARE(about->windowIcon().cacheKey(), ui::programIcon().cacheKey());
-        QCOMPARE(about->Picture1->pixmap().toImage(), ui::programIcon().pixmap(32, 32).toImage());
-        about->lblClose_Click();
+        QCOMPARE(picture->pixmap().toImage(), ui::programIcon().pixmap(32, 32).toImage());
+        click(testsupport::control(about, "lblClose"));
         QCOMPARE(told(find("imgCharPic"))->text(QAccessible::Name), QStringLiteral("Comet"));
         // The picture under the menu answers with six jokes in turn; the fifth asks, and its answer
         // decides the follow-up.
@@ -536,12 +542,12 @@ private slots:
         clickCard(0);
         click(mode(1));
         QCOMPARE(pacer.delays.size(), steps);
-        testsupport::clickCard(form.get(), 1, true);
+        testsupport::clickCard(form.get(), 1, QTest::MouseMove);
         QCOMPARE(description(), QStringLiteral("Click here to host your own server."));
-        testsupport::clickCard(form.get(), 0, true);
+        testsupport::clickCard(form.get(), 0, QTest::MouseMove);
         QCOMPARE(description(), pleaseSelect);
         clickCard(1);
-        testsupport::clickCard(form.get(), 0, true);
+        testsupport::clickCard(form.get(), 0, QTest::MouseMove);
         QCOMPARE(description(), QStringLiteral("Click here to join another person's server."));
         click(mode(0));
         QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 "));
@@ -686,8 +692,9 @@ private slots:
         for (const auto key : {Qt::Key_Return, Qt::Key_Escape}) {
             field->click(); // as a screen reader presses it, the focus staying where it is
             QPointer<frmColor> byKeys = picker();
+            const QString chosen = QString::fromStdString(form->launchOptions().lblColor2);
             QTRY_COMPARE(QApplication::focusWidget(),
-                         byKeys->lblColor.at(std::stoul(form->launchOptions().lblColor2)));
+                         testsupport::control(byKeys, "lblColor(" + chosen + ")"));
             QTest::keySequence(byKeys, QKeySequence(Qt::Key_Down, Qt::Key_Up, Qt::Key_Right));
             QTest::keyClick(QApplication::focusWidget(), key);
             QTRY_VERIFY(byKeys.isNull() && QApplication::focusWidget() == find("Command1"));
