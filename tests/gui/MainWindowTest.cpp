@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Orbitron team <team@orbitron.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: start-up, the menu, RUN! and Copy Command Line, the max-players check, add-on
-// files, the description line, the about window, the eye candy and what screen readers see; on the
-// Game panel the play mode and multiplayer kind, the server address, character and colour.
+// The main window: start-up, RUN! and Copy Command Line, the max-players check, the menu, the
+// description line and the keyboard, add-on files, the about window, the eye candy, the painting
+// and what screen readers see; on the Game panel the play mode and multiplayer kind, the server
+// address, character and colour. Each test function checks one behaviour, the one its name says.
 #include "ButtonLabel.h"
 #include "InputLock.h"
 #include "LaunchOptions.h"
@@ -33,9 +34,10 @@
 #include <QStyleOptionButton>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
-#include <numeric>
+#include <tuple>
 
 namespace fs = std::filesystem;
 using Reason = launch::StartFailure::Reason;
@@ -46,26 +48,29 @@ namespace {
 
 const QString pleaseSelect = QStringLiteral("Please select an option");
 
-// Every control that describes itself, by where it is shown: the Game panel in single player
-// (with the window around the panels), the Join card, the Host card and the other three panels.
-// Every view of the window: the controls that describe themselves there (in the first, with the
-// window's own), and the controls Tab stops at, in order: the Game panel in single player, with
-// the Join card and with the Host card in front, the WAD Files, Main Options and Network Options
-// panels. The two demo option buttons are one stop, as a group of option buttons is.
-const std::pair<const char*, const char*> views[] = {
-    {"Command1 Image1 lblDesc lblVersion Command3(0) Command3(1) Picture2 lblColor chkLoad lblHelp "
+// Every view of the window: its name, the controls clicked from a fresh window to get there (a card
+// by its name), the controls that describe themselves there (in the first, with the window's own),
+// and the controls Tab stops at, in order: the Game panel in single player, with the Join card and
+// with the Host card in front, the WAD Files, Main Options and Network Options panels. The two demo
+// option buttons are one stop, as a group of option buttons is.
+const std::array<const char*, 4> views[] = {
+    {"single player", "",
+     "Command1 Image1 lblDesc lblVersion Command3(0) Command3(1) Picture2 lblColor chkLoad lblHelp "
      "lblMainMenu(1) lblMainMenu(2)",
      "Command3(0) Command3(1) chkLoad Combo3 Command1"},
-    {"txtPlayerName lblIPMan check2 Check3",
+    {"join", "spGameOpt(1)", "txtPlayerName lblIPMan check2 Check3",
      "Command3(0) Command3(1) txtPlayerName Combo2 check2 Check3 Command1"},
-    {"txtTimelimit txtMaxPlayers txtMultiMap",
+    {"host", "spGameOpt(1) frmMulti(1)", "txtTimelimit txtMaxPlayers txtMultiMap",
      "Command3(0) Command3(1) txtPlayerName Combo1 txtTimelimit txtMaxPlayers txtMultiMap Command1"},
-    {"lstWADFiles Command9 Command10 txtUserSkin", "lstWADFiles Command9 Command10 txtUserSkin Command1"},
-    {"chkOpenGL chkWindowed chkManualRes txtWidth txtHeight chkEXE txtEXE chkHighTime chkJoystick chkAnalog "
+    {"WAD files", "lblMainMenu(1)", "lstWADFiles Command9 Command10 txtUserSkin",
+     "lstWADFiles Command9 Command10 txtUserSkin Command1"},
+    {"main options", "lblMainMenu(2)",
+     "chkOpenGL chkWindowed chkManualRes txtWidth txtHeight chkEXE txtEXE chkHighTime chkJoystick chkAnalog "
      "chkSplitScreen chkDemo optDemoPlay optDemoRecord txtDemo txtManualOps",
      "chkOpenGL chkWindowed chkManualRes txtWidth txtHeight chkEXE txtEXE chkHighTime chkJoystick chkAnalog "
      "chkSplitScreen chkDemo optDemoPlay txtDemo lstSound txtManualOps Command1"},
-    {"chkNoSpecRings chkSuddenDeath chkAutoCTF chkForceSkin chkNoAdvance chkNoAdvertise",
+    {"network options", "lblMainMenu(3)",
+     "chkNoSpecRings chkSuddenDeath chkAutoCTF chkForceSkin chkNoAdvance chkNoAdvertise",
      "chkNoSpecRings chkSuddenDeath chkAutoCTF chkForceSkin chkNoAdvance chkNoAdvertise Command1"}};
 
 // Whether the device pixels of `shot` across a line have the colour `ink` for the logical pixels
@@ -130,6 +135,34 @@ std::pair<int, int> needAndRoom(QWidget* control) {
     return {button->sizeHint().width(), control->width()};
 }
 
+// Start values: the controls switched on in a fresh window, the line the game receives.
+const std::tuple<const char*, const char*, const char*> starts[] = {
+    {"single player", "", "klemwin -skin COMET -color 7 "},
+    {"saved game", "chkLoad", "klemwin -loadgame 0"},
+    {"demo", "chkDemo optDemoPlay", "klemwin -playdemo  -skin COMET -color 7 "},
+    {"join", "spGameOpt(1) chkDemo chkManualRes chkEXE",
+     "klemwin -width 1024 -height 768 -skin COMET -color 7 -connect  -name Comet "},
+    {"host", "spGameOpt(1) frmMulti(1)",
+     "klemwin -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 1 -noadvertise -server 1 -notime "
+     "-timer 5 -name Comet "},
+    {"host with password and teams", "spGameOpt(1) frmMulti(1) chkPassword chkTeamBattle",
+     "klemwin -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 1 -noadvertise -password  -teamplay "
+     "-server 1 -notime -timer 5 -name Comet "},
+    {"back to single player", "spGameOpt(1) frmMulti(1) spGameOpt(0)", "klemwin -skin COMET -color 7 "}};
+
+// Each arrow steps one character, without wrapping, and slides the portrait strip one pixel per 10 ms
+// step, to rest one pixel short of its target. The name follows only while it is, in any case, the
+// own name of the character the arrow leaves. A row: the arrows clicked first (0 the left, 1 the right
+// one), the name typed, the arrow pressed (the right one by key, the left one by the pointer), the
+// name after, where the strip rests, the steps of its slide, the skin and colour.
+const std::tuple<const char*, const char*, const char*, int, const char*, int, int, const char*> steps[] = {
+    {"left at the first", "", "Comet", 0, "Comet", 0, 1, "COMET -color 7"},
+    {"own name in any case", "", "cOmEt", 1, "Whirl", -47, 48, "WHIRL -color 5"},
+    {"own name", "1", "Whirl", 1, "Rockclaw", -95, 49, "ROCKCLAW -color 6"},
+    {"right at the last", "11", "Zed", 1, "Zed", -95, 1, "ROCKCLAW -color 6"},
+    {"own name in capitals", "11", "ROCKCLAW", 0, "Whirl", -49, 47, "WHIRL -color 5"},
+    {"another's name", "110", "Rockclaw", 0, "Rockclaw", 0, 50, "COMET -color 7"}};
+
 } // namespace
 
 class MainWindowTest : public testsupport::WindowTest {
@@ -140,14 +173,51 @@ class MainWindowTest : public testsupport::WindowTest {
     ui::ButtonLabel* entry(int k) { return find<ui::ButtonLabel>(QStringLiteral("lblMainMenu(%1)").arg(k)); }
     ui::ButtonLabel* mode(int k) { return find<ui::ButtonLabel>(QStringLiteral("spGameOpt(%1)").arg(k)); }
     QWidget* arrow(int k) { return find(QStringLiteral("Command3(%1)").arg(k)); }
+    ui::ButtonLabel* field() { return find<ui::ButtonLabel>("lblColor"); }
     QString description() { return find<QLabel>("lblDesc")->text(); }
     void clickCard(int k) { testsupport::clickCard(form.get(), k); }
+    void hoverCard(int k) { testsupport::clickCard(form.get(), k, QTest::MouseMove); }
     QPoint twipsPos(const char* name) { return {ui::twipsLeft(find(name)), ui::twipsTop(find(name))}; }
-    // What screen readers are told about a control.
+    // What screen readers are told about a control: all of it, whether it is checked or showing, the
+    // last announcement.
     QAccessibleInterface* told(QWidget* control) { return QAccessible::queryAccessibleInterface(control); }
+    bool checked(QWidget* control) { return told(control)->state().checked; }
+    bool showing(const char* name) { return !told(find(name))->state().invisible; }
+    QString announced() { return told(find("announcement"))->text(QAccessible::Name); }
     // Presses a control as a screen reader does: no mouse event comes, so no input lock swallows one.
     void press(QWidget* c) {
         told(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    QString colorNumber() { return QString::fromStdString(form->launchOptions().lblColor2); }
+
+    // One test row for each row of `table`, named by its first element; the test reads it with row().
+    template <class Table> void rows(const Table& table) {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(table)); ++i) {
+            QTest::newRow(std::get<0>(table[i])) << i;
+        }
+    }
+    int row() { return *static_cast<int*>(QTest::qData("row", QMetaType::Int)); }
+
+    // Goes through the controls named, in turn: clicks a card where the user would and a button
+    // label as click() from code does, switches on a check box or option button (even one hidden and
+    // disabled for good, whose value still reaches the line).
+    void go(const QString& names) {
+        for (const QString& name : names.split(' ', Qt::SkipEmptyParts)) {
+            if (name.startsWith("frmMulti")) {
+                clickCard(name.at(9).digitValue());
+            } else if (auto* label = qobject_cast<ui::ButtonLabel*>(find(name))) {
+                label->click();
+            } else {
+                find<QAbstractButton>(name)->setChecked(true);
+            }
+        }
+    }
+
+    // The about window, opened with the About label under the menu.
+    frmHelp* openAbout() {
+        click(find("lblHelp"));
+        return testsupport::shown<frmHelp>();
     }
 
     // RUN!'s context menu, opened as a right click does, with its only entry picked.
@@ -175,9 +245,10 @@ class MainWindowTest : public testsupport::WindowTest {
         return enter.isAccepted();
     }
 
-    std::string run() {
+    // Clicks RUN!; the line the game was started with.
+    QString run() {
         click(find("Command1"));
-        return starter.calls.back().line;
+        return QString::fromStdString(starter.calls.back().line);
     }
 
 private slots:
@@ -185,82 +256,54 @@ private slots:
         testsupport::failOnAnyWarning();
         QVERIFY(openWindow());
     }
-    void cleanup() { form.reset(); }
+    void cleanup() {
+        form.reset();
+        delete testsupport::shown<frmHelp>(); // the about window has no owner
+    }
 
-    // What every control holds right after start-up, seen in the lines it gives: each row starts
-    // from a fresh window and switches on only what shows the values named. Then:
+    // --- Start-up and RUN!
+
+    // What every control holds right after start-up, seen in the line: each row switches on only
+    // what shows the values named.
+    void run_startValuesReachTheLine_data() { rows(starts); }
     void run_startValuesReachTheLine() {
-        const QString host =
-            "klemwin -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 1 -noadvertise%1 -server "
-            "1 -notime -timer 5 -name Comet ";
-        const std::pair<const char*, QString> rows[] = {
-            {"", "klemwin -skin COMET -color 7 "},
-            {"chkLoad", "klemwin -loadgame 0"},
-            {"chkDemo optDemoPlay", "klemwin -playdemo  -skin COMET -color 7 "},
-            {"spGameOpt(1) chkDemo chkManualRes chkEXE",
-             "klemwin -width 1024 -height 768 -skin COMET -color 7 -connect  -name Comet "},
-            {"spGameOpt(1) frmMulti(1)", host.arg("")},
-            {"spGameOpt(1) frmMulti(1) chkPassword chkTeamBattle", host.arg(" -password  -teamplay")}};
-        for (const auto& [switchedOn, line] : rows) {
-            QVERIFY(openWindow());
-            for (const QString& name : QString(switchedOn).split(' ', Qt::SkipEmptyParts)) {
-                if (name.startsWith("frmMulti")) {
-                    clickCard(1);
-                } else if (auto* label = qobject_cast<ui::ButtonLabel*>(find(name))) {
-                    label->click();
-                } else {
-                    find<QAbstractButton>(name)->setChecked(true);
-                }
-            }
-            QCOMPARE(QString::fromStdString(run()), line);
-        }
-        // Hosting, as the last row left it: what the controls hold at the moment of the click reaches
-        // the line: a number box keeps two characters, a list's entries and positions count, a slot
-        // typed over is no position, a saved game starts minimised.
+        const auto& [tag, switchedOn, line] = starts[row()];
+        go(switchedOn);
+        QCOMPARE(run(), line);
+    }
+
+    // Hosting, what the controls hold at the moment of the click reaches the line: a number box
+    // keeps two characters, a list's entries and positions count, a slot typed over is no position,
+    // a saved game starts minimised.
+    void run_whatTheControlsHoldReachesTheLine() {
+        go("spGameOpt(1) frmMulti(1) chkPassword chkTeamBattle");
         QCOMPARE(find<QComboBox>("lstSound")->currentText() + "|" + find<QComboBox>("Combo2")->currentText(),
-                 QStringLiteral("Ogg Music (w/ SFX)|None"));
-        find<QLineEdit>("txtTimelimit")->setText(QStringLiteral("915"));
+                 "Ogg Music (w/ SFX)|None");
+        find<QLineEdit>("txtTimelimit")->setText("915");
         find<QListWidget>("lstWADFiles")->addItems({"a.wad", "b c.wad"});
         find<QComboBox>("lstSound")->setCurrentIndex(4);
         find<QComboBox>("Combo1")->setCurrentIndex(3);
         find<QCheckBox>("chkNoAdvertise")->setChecked(false);
-        const std::string options = "klemwin -usecd -nosound -file a.wad b c.wad";
+        const QString options = "klemwin -usecd -nosound -file a.wad b c.wad";
         QCOMPARE(run(), options +
                             " -skin COMET -color 7 -maxplayers 2 -warp 90 -gametype 3 -password  -teamplay "
                             "-server 1 -notime -timer 91 -name Comet ");
         find<QCheckBox>("chkLoad")->setChecked(true);
-        find<QComboBox>("Combo3")->lineEdit()->setText(QStringLiteral("9")); // typed over: no position
+        find<QComboBox>("Combo3")->lineEdit()->setText("9"); // typed over: no position
         QCOMPARE(run(), options + " -loadgame -1");
         QCOMPARE(starter.calls.back().style, launch::WindowStyle::Minimized);
     }
 
-    // Enter in the max-players box checks for a number from 0 to 255. RUN! and Copy Command Line
-    // compose the same line, and both refuse a max-players text that is no number, each saying
-    // what it did not do; a failed start is shown as the starter tells it.
-    void maxPlayers_enterRunAndCopy() {
-        auto* box = find<QLineEdit>("txtMaxPlayers");
-        for (const auto& [text, complaints] : {std::pair{"2", 0}, {"99", 0}, {"", 1}, {"ab", 2}, {"-1", 3}}) {
-            box->setText(QString::fromLatin1(text));
-            QTest::keyClick(box, Qt::Key_Return);
-            QCOMPARE(dialogs.messages.size(), size_t(complaints));
-        }
-        QCOMPARE(dialogs.messages[0].title + "|" + dialogs.messages[0].text,
-                 QStringLiteral("Bogus!|Please enter a number"));
-        dialogs.messages.clear();
-        click(mode(1));
-        clickCard(1);
+    // RUN!, pressed with Return as a click presses it, and Copy Command Line compose the same line.
+    void run_andCopyComposeTheSameLine() {
+        go("spGameOpt(1) frmMulti(1)");
         copyCommandLine();
-        QTest::keyClick(find("Command1"), Qt::Key_Return); // Return and Space press a button as a click does
+        QTest::keyClick(find("Command1"), Qt::Key_Return);
         QCOMPARE(QString::fromStdString(starter.calls.at(0).line), QGuiApplication::clipboard()->text());
-        box->setText(QStringLiteral("ab"));
-        QGuiApplication::clipboard()->clear();
-        copyCommandLine();
-        QTest::keyClick(find("Command1"), Qt::Key_Space);
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty() && starter.calls.size() == 1);
-        QCOMPARE(dialogs.messages.size(), size_t(2));
-        QVERIFY(dialogs.messages[0].text.startsWith("Nothing was copied: \"Max Players:\" holds \"ab\""));
-        click(mode(0));
-        // A failed start is told as the starter says why, every reason in words of its own.
+    }
+
+    // A failed start is told as the starter says why, every reason in words of its own.
+    void run_failedStartToldInWordsOfItsOwn() {
         QSet<QString> told;
         for (int reason = 0; reason <= int(Reason::Refused); ++reason) {
             starter.result = launch::failedStart(Reason(reason), "klemwin", "it is late");
@@ -273,12 +316,54 @@ private slots:
                 told.values().join('|').contains("Looked in:\n  /games\n  /usr/bin\n"));
     }
 
-    // A menu entry slides its panel into view in 20 steps of 10 ms, with the entries disabled
-    // meanwhile, for the pointer too and for a screen reader's press that ends then; the selected
-    // entry is green and its picture shows. The selected one does nothing.
-    void menu_slidesThePanelsAndBack() {
+    // Enter in the max-players box checks for a number from 0 to 255 and complains when there is
+    // none: after each text, the complaints so far.
+    void maxPlayers_enterRefusesNoNumber() {
+        QStringList complaints;
+        for (const char* text : {"2", "99", "", "ab", "-1"}) {
+            find<QLineEdit>("txtMaxPlayers")->setText(text);
+            QTest::keyClick(find("txtMaxPlayers"), Qt::Key_Return);
+            complaints << text + QString("=%1").arg(dialogs.messages.size());
+        }
+        QCOMPARE(complaints.join(' '), "2=0 99=0 =1 ab=2 -1=3");
+        QCOMPARE(dialogs.messages[0].title + "|" + dialogs.messages[0].text, "Bogus!|Please enter a number");
+    }
+
+    // RUN! (pressed with Space) and Copy Command Line refuse a max-players text that is no number,
+    // each saying what it did not do.
+    void maxPlayers_runAndCopyRefuseNoNumber() {
+        go("spGameOpt(1) frmMulti(1)");
+        find<QLineEdit>("txtMaxPlayers")->setText("ab");
+        QGuiApplication::clipboard()->clear();
+        copyCommandLine();
+        QTest::keyClick(find("Command1"), Qt::Key_Space);
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty() && starter.calls.empty());
+        QCOMPARE(dialogs.messages.size(), size_t(2));
+        QVERIFY(dialogs.messages[0].text.startsWith("Nothing was copied: \"Max Players:\" holds \"ab\""));
+    }
+
+    // --- The menu, the description line and the keyboard
+
+    // A menu entry slides its panel into view, and the others out, in 20 steps of 10 ms; the
+    // selected entry is green, its picture shows, and a click on it does nothing.
+    void menu_entrySlidesItsPanelIntoView() {
         click(entry(0));
         QVERIFY(pacer.delays.empty());
+        click(entry(3));
+        QCOMPARE(pacer.delays, std::vector<int>(20, 10));
+        QCOMPARE(twipsPos("GamePanel(3)"), QPoint(3960 - 20 * 193, 4560 - 20 * 228));
+        QCOMPARE(find<ui::PictureButton>("Image1")->pixmap().toImage(),
+                 ui::picture(":/pictures/menu-network.jpg").toImage());
+        QVERIFY(entry(0)->isEnabled() && entry(0)->backgroundColor() == unselectedWhite &&
+                entry(3)->backgroundColor() == selectionGreen);
+        click(entry(1));
+        click(entry(0));
+        QCOMPARE(twipsPos("GamePanel(3)"), QPoint(3960, 4560));
+    }
+
+    // During the slide the entries are disabled, for the pointer too and for a screen reader's press
+    // that ends then: no second slide follows.
+    void menu_slideDisablesTheEntries() {
         QSignalSpy released(entry(1), &QAbstractButton::clicked); // as the screen reader's press ends
         pacer.afterMoves = [&] {
             QVERIFY(!entry(0)->isEnabled());
@@ -287,38 +372,28 @@ private slots:
         };
         press(entry(1));
         click(entry(3));
-        QCOMPARE(pacer.delays, std::vector<int>(20, 10));
         QVERIFY(!entry(2)->isBold() && !description().startsWith("Set general options"));
-        QCOMPARE(twipsPos("GamePanel(3)"), QPoint(3960 - 20 * 193, 4560 - 20 * 228));
-        QCOMPARE(find<ui::PictureButton>("Image1")->pixmap().toImage(),
-                 ui::picture(QStringLiteral(":/pictures/menu-network.jpg")).toImage());
-        QVERIFY(entry(0)->isEnabled() && entry(0)->backgroundColor() == unselectedWhite &&
-                entry(3)->backgroundColor() == selectionGreen);
-        click(entry(1));
-        click(entry(0));
-        QCOMPARE(twipsPos("GamePanel(3)"), QPoint(3960, 4560));
-        // A mode switch clicked in the middle of a slide runs beside it, each at its own pace (their
-        // steps of 10 and 5 ms take turns), and each ends where it would alone.
-        const auto clicked = long(pacer.delays.size()) + 4;
+        QVERIFY(pacer.delays.size() == 20 && entry(3)->backgroundColor() == selectionGreen);
+    }
+
+    // A mode switch clicked in the middle of a slide runs beside it, each at its own pace (their
+    // steps of 10 and 5 ms take turns), and each ends where it would alone.
+    void menu_slideAndModeSwitchRunSideBySide() {
         pacer.afterMoves = [&] {
-            if (pacer.delays.size() == size_t(clicked)) {
+            if (pacer.delays.size() == 4) {
                 click(mode(1));
             }
         };
         click(entry(2));
-        QCOMPARE(std::vector<int>(pacer.delays.begin() + clicked - 1, pacer.delays.begin() + clicked + 4),
+        QCOMPARE(std::vector<int>(pacer.delays.begin() + 3, pacer.delays.begin() + 8),
                  (std::vector<int>{10, 5, 5, 10, 5}));
         QCOMPARE(twipsPos("GamePanel(2)") + twipsPos("ngOpt(1)"), QPoint(120 + 120, 0 + 1440));
     }
 
-    // The hovered menu entry turns bold; the window background takes the bold of the menu and of About away;
-    // the menu title forgets the entry, so it turns bold again. In every view each control describes itself,
-    // in words of its own (the two arrows share theirs), beside the tooltip where it has one; Tab visits only
-    // the controls in view, in the order of the layout, RUN! last; after a slide or a switch the focus is on
-    // a control in view, so typing changes nothing unseen.
-    void views_describeAndTabInView() {
-        form->activateWindow();
-        QTRY_VERIFY(form->isActiveWindow());
+    // The hovered menu entry turns bold; the window background takes the bold of the menu and of
+    // About away and shows the invitation to select; the menu title forgets the entry, so it turns
+    // bold again.
+    void menu_hoveredEntryTurnsBold() {
         auto* about = find<ui::ButtonLabel>("lblHelp");
         hover(entry(0));
         hover(about);
@@ -329,88 +404,113 @@ private slots:
         QVERIFY(!entry(2)->isBold() && !about->isBold());
         hover(entry(2)); // the background forgot the entry: it turns bold again
         QVERIFY(entry(2)->isBold());
-        QStringList texts, named;
-        for (int place = 0; place < 6; ++place) {
-            if (place > 2) {
-                click(entry(place - 2));
-            } else if (place > 0) {
-                click(mode(1));
-                clickCard(place - 1);
-            }
-            QVERIFY(ui::isInView(QApplication::focusWidget()));
-            for (const QString& name : QString::fromLatin1(views[place].first).split(QLatin1Char(' '))) {
-                hover(find(name));
-                texts << description();
-                // A screen reader hears the same sentence as its description.
-                QCOMPARE(told(find(name))->text(QAccessible::Description), texts.back());
-            }
-            QStringList stops;
-            // From RUN!, or from no control at all, Tab goes to the first stop.
-            if (place % 2) {
-                find("Command1")->setFocus();
-            } else {
-                QApplication::focusWidget()->clearFocus();
-            }
-            do {
-                QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
-                QWidget* stop = QApplication::focusWidget();
-                stops << stop->objectName();
-                // Each stop by a name of its own, not its frame's; the keyboard shows its description.
-                const QAccessibleInterface* spoken = told(stop);
-                const auto* frame = qobject_cast<QGroupBox*>(stop->parentWidget());
-                QVERIFY2(!spoken->text(QAccessible::Name).isEmpty() &&
-                             !(frame && frame->title() == spoken->text(QAccessible::Name)),
-                         qPrintable(stop->objectName()));
-                named << stop->objectName() + "=" + spoken->text(QAccessible::Name);
-                if (spoken->text(QAccessible::Description).isEmpty()) {
-                    QCOMPARE(description(), pleaseSelect);
-                } else {
-                    QCOMPARE(description(), spoken->text(QAccessible::Description));
-                }
-            } while (stops.size() < 30 && stops.back() != "Command1");
-            QCOMPARE(stops.join(' '), QString::fromLatin1(views[place].second));
-            // The focus on the last control before RUN!, for the next view to take it away.
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    }
+
+    // In every view each control hovered shows its sentence in the description line, the one a
+    // screen reader hears as its description.
+    void views_controlsDescribeThemselves_data() { rows(views); }
+    void views_controlsDescribeThemselves() {
+        go(views[row()][1]);
+        for (const QString& name : QString(views[row()][2]).split(' ')) {
+            hover(find(name));
+            QCOMPARE(description(), told(find(name))->text(QAccessible::Description));
         }
-        QVERIFY(named.contains("txtPlayerName=Player Name") && named.contains("txtMaxPlayers=Max Players") &&
-                named.contains("lstWADFiles=Include Files") && named.contains("txtWidth=Resolution width") &&
-                named.contains("chkEXE=Alternate EXE"));
+    }
+
+    // Each sentence is in words of its control's own (the two arrows share theirs), beside the
+    // tooltip where the control has one.
+    void views_descriptionsInWordsOfTheirOwn() {
+        QStringList texts;
+        for (const auto& view : views) {
+            for (const QString& name : QString(view[2]).split(' ')) {
+                texts << told(find(name))->text(QAccessible::Description);
+            }
+        }
         QVERIFY(texts.first().endsWith("\r\nSo what's the holdup? Click it!!")); // RUN!
         QVERIFY(texts.contains("Type the map to start at here. Maps are: 1-9 = Single Player; 70-79 = Chaos; "
                                "80-86 = CTF; 90-99 = Battle"));
         QCOMPARE(texts.removeDuplicates(), 1);
-        QCOMPARE(find("Combo1")->toolTip(), QStringLiteral("Change the game type."));
+        QCOMPARE(find("Combo1")->toolTip(), "Change the game type.");
     }
 
+    // After the slide or switch that leads to a view the focus is on a control in view, so typing
+    // changes nothing unseen. Tab visits only the controls in view, in the order of the layout, RUN!
+    // last, from no control at all and from RUN! starting at the first; each stop is named by a name
+    // of its own, not its frame's, and shows its description (or the invitation to select).
+    void views_tabVisitsTheControlsInView_data() { rows(views); }
+    void views_tabVisitsTheControlsInView() {
+        form->activateWindow();
+        QTRY_VERIFY(form->isActiveWindow());
+        for (const QString& name : QString(views[row()][1]).split(' ', Qt::SkipEmptyParts)) {
+            // The focus on the last stop before RUN!, for the switch to take it out of view.
+            find("Command1")->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            go(name);
+        }
+        QVERIFY(ui::isInView(QApplication::focusWidget()));
+        QApplication::focusWidget()->clearFocus();
+        QStringList stops;
+        do {
+            QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+            QWidget* stop = QApplication::focusWidget();
+            stops << stop->objectName();
+            const QString name = told(stop)->text(QAccessible::Name),
+                          own = told(stop)->text(QAccessible::Description);
+            const auto* frame = qobject_cast<QGroupBox*>(stop->parentWidget());
+            QVERIFY2(!name.isEmpty() && !(frame && frame->title() == name), qPrintable(stop->objectName()));
+            if (own.isEmpty()) {
+                QCOMPARE(description(), pleaseSelect);
+            } else {
+                QCOMPARE(description(), own);
+            }
+        } while (stops.size() < 30 && stops.back() != "Command1");
+        QCOMPARE(stops.join(' '), views[row()][3]);
+        QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), stops.first());
+    }
+
+    // --- Add-on files
+
     // Add lists the bare name of the file picked, after those there, starting in the launcher's
-    // folder; a cancel adds nothing. Local files dropped on the list are added the same way; a
-    // drag with anything else (text, a web address, a folder) is refused. Delete removes the
-    // selected entry only. Alt+D and Alt+A press the buttons, while they are in view.
-    void addons_addDropAndDelete() {
-        auto* list = find<QListWidget>("lstWADFiles");
+    // folder; a cancel adds nothing. Local files dropped on the list are added the same way; a drag
+    // with anything else (text, a web address, a folder) is refused.
+    void addons_addAndDropListBareNames() {
         dialogs.fileAnswers = {"d\\x.wad", "/home/p/x.y/maps.wad", QString()};
         for (int i = 0; i < 3; ++i) {
             click(find("Command9"));
         }
-        // Only on Windows is a backslash a folder separator; elsewhere it belongs to the name.
-        QString first = QStringLiteral("d\\x.wad");
-        if (QDir::separator() == '\\') {
-            first = QStringLiteral("x.wad");
-        }
-        QCOMPARE(list->item(0)->text(), first);
         QCOMPARE(dialogs.files.at(0).initialFolder, QCoreApplication::applicationDirPath());
         testsupport::ScratchFolder folder;
         std::ofstream(folder / "a.wad") << "WAD";
         std::ofstream(folder / "my level.wad") << "WAD";
         QVERIFY(drop({local(folder / "a.wad"), local(folder / "my level.wad")}));
-        QVERIFY(!drop({}, QStringLiteral("levels.wad")) && !drop({QUrl("https://example.org/x.wad")}) &&
+        QVERIFY(!drop({}, "levels.wad") && !drop({QUrl("https://example.org/x.wad")}) &&
                 !drop({local(folder / "a.wad"), local(folder.path)}));
+        // Only on Windows is a backslash a folder separator; elsewhere it belongs to the name.
+        QString first = "d\\x.wad";
+        if (QDir::separator() == '\\') {
+            first = "x.wad";
+        }
+        QCOMPARE(run(), "klemwin -file " + first + " maps.wad a.wad my level.wad -skin COMET -color 7 ");
+    }
+
+    // Delete removes the selected entry only: nothing with none selected, as after a deletion.
+    void addons_deleteRemovesTheSelectedEntryOnly() {
+        find<QListWidget>("lstWADFiles")->addItems({"a.wad", "b.wad", "c.wad"});
         click(find("Command10")); // nothing selected
-        list->setCurrentRow(1);
+        find<QListWidget>("lstWADFiles")->setCurrentRow(1);
         click(find("Command10"));
         click(find("Command10"));
+        QCOMPARE(run(), "klemwin -file a.wad c.wad -skin COMET -color 7 ");
+    }
+
+    // Alt+D and Alt+A press Delete and Add while they are in view; a screen reader hears what was
+    // added; the selection stays.
+    void addons_accessKeysWhileInView() {
+        auto* list = find<QListWidget>("lstWADFiles");
+        list->addItems({"x.wad", "a.wad", "my level.wad"});
         list->setCurrentRow(0);
-        dialogs.fileAnswers = {QStringLiteral("/x/new.wad")};
+        dialogs.fileAnswers = {"/x/new.wad"};
         form->activateWindow();
         QTRY_VERIFY(form->isActiveWindow());
         QTest::keyClick(form->windowHandle(), Qt::Key_D, Qt::AltModifier); // as the keyboard delivers keys
@@ -421,63 +521,75 @@ private slots:
         list->setCurrentRow(1);
         QTest::keyClick(form->windowHandle(), Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(list->count(), 3);
-        // A screen reader hears what was added; the selection stays.
-        QCOMPARE(told(find("announcement"))->role(), QAccessible::Notification);
-        QCOMPARE(told(find("announcement"))->text(QAccessible::Name), QStringLiteral("new.wad"));
+        QVERIFY(told(find("announcement"))->role() == QAccessible::Notification && announced() == "new.wad");
         QCOMPARE(list->currentRow(), 1);
-        QCOMPARE(run(), std::string("klemwin -file a.wad my level.wad new.wad -skin COMET -color 7 "));
+        QCOMPARE(run(), "klemwin -file a.wad my level.wad new.wad -skin COMET -color 7 ");
     }
 
-    // One about window at most; it has no owner, so it outlives the main window, and shows the
-    // program's icon. No caption of the two windows is cut with the fonts in use (ctest runs this
-    // again with DejaVu Sans alone). Screen readers see the button labels and the arrows as buttons,
-    // named by their caption, and press them; the about window's icon and the portrait have names
-    // too, and every input its label's.
-    void about_captionsScreenReadersAndJokes() {
-        click(find("lblHelp"));
-        QPointer<frmHelp> about = testsupport::shown<frmHelp>();
-        // A dialog with the focus on Close, which Return presses; Escape closes it too.
-        QCOMPARE(told(about)->role(), QAccessible::Dialog);
+    // --- The about window and the eye candy
+
+    // The about window is a dialog with the focus on Close, which Return presses; Escape closes it too.
+    void about_closesWithReturnOrEscape() {
         for (const auto key : {Qt::Key_Return, Qt::Key_Escape}) {
+            QPointer<frmHelp> about = openAbout();
+            QCOMPARE(told(about)->role(), QAccessible::Dialog);
             QTRY_COMPARE(QApplication::focusWidget(), testsupport::control(about, "lblClose"));
             QTest::keyClick(QApplication::focusWidget(), key);
             QTRY_VERIFY(about.isNull());
-            click(find("lblHelp"));
-            about = testsupport::shown<frmHelp>();
         }
+    }
+
+    // One about window at most, and it has no owner: a second click shows none of its own, and it
+    // outlives the main window.
+    void about_oneAtMostWithoutOwner() {
         click(find("lblHelp"));
-        for (QWidget* control : form->findChildren<QWidget*>() + about->findChildren<QWidget*>()) {
-            const auto [need, room] = needAndRoom(control);
-            QVERIFY2(need <= room, qPrintable(control->objectName())); // no caption cut with the fonts in use
-        }
+        QPointer<frmHelp> about = openAbout();
         form->close();
         QVERIFY(about->isVisible());
+        click(testsupport::control(about, "lblClose"));
+        QTRY_VERIFY(about.isNull() && !testsupport::shown<frmHelp>());
+    }
+
+    // Its picture is the program's icon, as its window icon is, named for screen readers; it stands
+    // where the layout puts it: at the top right, beside the title, inside the window.
+    void about_pictureIsTheIconAtTheTopRight() {
+        frmHelp* about = openAbout();
         auto* picture = testsupport::control<QLabel>(about, "Picture1");
         QVERIFY(!told(picture)->text(QAccessible::Name).isEmpty());
         QCOMPARE(about->windowIcon().cacheKey(), ui::programIcon().cacheKey());
         QCOMPARE(picture->pixmap().toImage(), ui::programIcon().pixmap(32, 32).toImage());
-        // The picture stands where the layout puts it: at the top right, beside the title, inside the window.
         QCOMPARE(picture->geometry(), ui::toPixels(ui::TwipsRect{3360, 120, 495, 495}));
         QVERIFY(picture->x() > testsupport::control(about, "Label1")->geometry().right() &&
                 about->rect().contains(picture->geometry()));
-        click(testsupport::control(about, "lblClose"));
-        QCOMPARE(told(find("imgCharPic"))->text(QAccessible::Name), QStringLiteral("Comet"));
-        // The picture under the menu answers with six jokes in turn; the fifth asks, and its answer
-        // decides the follow-up.
+    }
+
+    // No caption of the main window or of the about window is cut with the fonts in use (ctest runs
+    // this again with DejaVu Sans alone).
+    void captions_notCutWithTheFontsInUse() {
+        frmHelp* about = openAbout();
+        for (QWidget* control : form->findChildren<QWidget*>() + about->findChildren<QWidget*>()) {
+            const auto [need, room] = needAndRoom(control);
+            QVERIFY2(need <= room, qPrintable(control->objectName()));
+        }
+    }
+
+    // The picture under the menu answers with six jokes in turn; the fifth asks, and its answer
+    // decides the follow-up.
+    void jokes_sixInTurnTheFifthAsking() {
         dialogs.messageAnswers = {ui::MessageAnswer::Ok, ui::MessageAnswer::Ok, ui::MessageAnswer::Ok,
                                   ui::MessageAnswer::Ok, ui::MessageAnswer::No};
         for (int i = 0; i < 12; ++i) {
             click(find("Image1"));
         }
-        QCOMPARE(
-            std::accumulate(dialogs.messages.begin(), dialogs.messages.end(), QString(),
-                            [](const QString& titles, const auto& box) { return titles + box.title + " "; }),
-            QStringLiteral("Poke-a-chu! Peek-a-poke! Coohie-coo! YEOW! Nervous? Hmph! EEK! Poke-a-chu! "
-                           "Peek-a-poke! Coohie-coo! YEOW! Nervous? \\/\\/00+! EEK! "));
-        press(entry(1));
-        QTRY_COMPARE(entry(1)->backgroundColor(), selectionGreen);
-        QTRY_VERIFY(about.isNull() && !testsupport::shown<frmHelp>()); // there was no second one
+        QString titles;
+        for (const auto& box : dialogs.messages) {
+            titles += box.title + " ";
+        }
+        QCOMPARE(titles, "Poke-a-chu! Peek-a-poke! Coohie-coo! YEOW! Nervous? Hmph! EEK! Poke-a-chu! "
+                         "Peek-a-poke! Coohie-coo! YEOW! Nervous? \\/\\/00+! EEK! ");
     }
+
+    // --- The painting
 
     // The window as painted, at the screen's scale (ctest runs this again at scale 2): the menu
     // and description boxes outlined two pixels wide just inside their rectangles; the connector
@@ -503,7 +615,10 @@ private slots:
         // The border line runs up to the caption, which stands in it.
         QVERIFY(lineAcross(shot, mid, true, panel.left() + 5, border, 1) &&
                 !lineAcross(shot, mid, true, panel.left() + 6, border, 1));
-        // The check box with a wrapping caption draws its indicator itself, in the state it is in.
+    }
+
+    // The check box with a wrapping caption draws its indicator itself, in the state it is in.
+    void painting_wrappingCheckBoxShowsItsState() {
         const QImage unchecked = find("chkAnalog")->grab().toImage();
         find<QCheckBox>("chkAnalog")->setChecked(true);
         QVERIFY(find("chkAnalog")->grab().toImage() != unchecked);
@@ -513,89 +628,99 @@ private slots:
     // text (ctest runs this again at scale 2); a text box without that mark, as a dialog's, keeps the
     // style's own frame.
     void painting_numberBoxesOutlinedByOnePixel() {
-        click(mode(1));
-        clickCard(1);
+        go("spGameOpt(1) frmMulti(1)");
         for (const char* name : {"txtTimelimit", "txtMaxPlayers", "txtMultiMap"}) {
             QVERIFY2(outlinedByOnePixel(find<QLineEdit>(name)), name);
         }
         QVERIFY(!edgesIn(QLineEdit("0.0.0.0").grab().toImage(), form->palette().color(QPalette::Mid)));
     }
 
-    // Screen readers meet what the player sees: the window is a window, plain containers are panels
-    // named only by names of their own, the version is text; the selected menu entry and play mode and
-    // the card in front are checked; a card's press brings it to the front; what is out of view (the
-    // other panels and mode, the card behind) is not showing; labels are heard without their colon,
-    // the slot by a label of its own, the colour field by the colour's name.
-    void screenReaders_meetWhatThePlayerSees() {
+    // --- What screen readers see
+
+    // The window is a window, plain containers are panels named only by names of their own (a frame
+    // by its caption, not its panel's), the version is text; inputs are heard by their labels'
+    // captions, labels without their colon, the slot by a label of its own, the portrait by the
+    // character's name and the colour field by the colour's.
+    void screenReaders_meetEachControlByRoleAndName() {
         QCOMPARE(told(form.get())->role(), QAccessible::Window);
-        QCOMPARE(told(find("fraDemo"))->text(QAccessible::Name), QStringLiteral("Demo")); // not its panel's
         for (const char* container : {"Picture1", "ngOpt(0)", "Picture2"}) {
             QVERIFY(told(find(container))->role() == QAccessible::Grouping &&
                     told(find(container))->text(QAccessible::Name).isEmpty());
         }
         QCOMPARE(told(find("lblVersion"))->role(), QAccessible::StaticText);
-        QCOMPARE(told(find("Label6"))->text(QAccessible::Name), QStringLiteral("Player Name"));
+        QStringList names; // the inputs, a label without its colon, the portrait, a frame
+        for (const char* name : {"txtPlayerName", "txtMaxPlayers", "lstWADFiles", "txtWidth", "chkEXE",
+                                 "Label6", "imgCharPic", "fraDemo"}) {
+            names << told(find(name))->text(QAccessible::Name);
+        }
+        QCOMPARE(
+            names.join('|'),
+            "Player Name|Max Players|Include Files|Resolution width|Alternate EXE|Player Name|Comet|Demo");
         QCOMPARE(told(find("Combo3"))->relations(QAccessible::Label).value(0).first->text(QAccessible::Name),
-                 QStringLiteral("Saved game slot"));
-        QCOMPARE(told(find("lblColor"))->text(QAccessible::Value), QStringLiteral("Blue"));
-        QVERIFY(told(entry(0))->state().checked && told(mode(0))->state().checked);
-        click(entry(1));
-        QVERIFY(!told(entry(0))->state().checked && told(entry(1))->state().checked);
-        QVERIFY(told(find("GamePanel(0)"))->state().invisible &&
-                !told(find("GamePanel(1)"))->state().invisible);
-        click(entry(0));
+                 "Saved game slot");
+        QCOMPARE(told(field())->text(QAccessible::Value), "Blue");
+    }
+
+    // The selected menu entry and play mode and the card in front are checked; a screen reader's
+    // press chooses them, and the choice is announced.
+    void screenReaders_pressChoosesWhatIsChecked() {
+        QVERIFY(checked(entry(0)) && checked(mode(0)));
         press(mode(1));
-        QTRY_VERIFY(told(mode(1))->state().checked && !told(mode(0))->state().checked);
-        QCOMPARE(told(find("announcement"))->text(QAccessible::Name), QStringLiteral("Multiplayer"));
-        QVERIFY(told(find("ngOpt(0)"))->state().invisible && told(find("txtMaxPlayers"))->state().invisible);
-        QVERIFY(told(find("frmMulti(0)"))->state().checked && !told(find("frmMulti(1)"))->state().checked);
-        QCOMPARE(told(find("frmMulti(1)"))->text(QAccessible::Description),
-                 QStringLiteral("Click here to host your own server."));
+        QTRY_VERIFY(checked(mode(1)) && !checked(mode(0)));
+        QVERIFY(announced() == "Multiplayer" && checked(find("frmMulti(0)")) &&
+                !checked(find("frmMulti(1)")));
         press(find("frmMulti(1)"));
-        QCOMPARE(told(find("announcement"))->text(QAccessible::Name), QStringLiteral("Host"));
-        QVERIFY(told(find("frmMulti(1)"))->state().checked && !told(find("frmMulti(0)"))->state().checked);
-        QVERIFY(!told(find("txtMaxPlayers"))->state().invisible && told(find("check2"))->state().invisible);
+        QVERIFY(announced() == "Host" && checked(find("frmMulti(1)")) && !checked(find("frmMulti(0)")));
         QVERIFY(form->launchOptions().txtGameType == launch::GameType::Host);
+        press(entry(1));
+        QTRY_COMPARE(entry(1)->backgroundColor(), selectionGreen);
+        QVERIFY(!checked(entry(0)) && checked(entry(1)));
+    }
+
+    // What is out of view (the other panels and mode, the card behind) is not showing.
+    void screenReaders_missWhatIsOutOfView() {
+        click(entry(1));
+        QVERIFY(!showing("GamePanel(0)") && showing("GamePanel(1)"));
+        click(entry(0));
+        go("spGameOpt(1)");
+        QVERIFY(!showing("ngOpt(0)") && !showing("txtMaxPlayers"));
+        clickCard(1);
+        QVERIFY(showing("txtMaxPlayers") && !showing("check2"));
     }
 
     // --- The Game panel
 
-    // Single player, Join (with the address prompt: Cancel gives empty text; screen readers hear the
-    // address as the description of its field) and Host reach the line; a click on the mode or the card
-    // already chosen does nothing; the mode and the cards describe themselves, only the card behind inviting
-    // a click.
-    void mode_followsTheClicksIntoTheLine() {
-        auto* address = find<ui::ButtonLabel>("lblIPMan");
+    // "Multiplayer", hovered, turns bold and describes itself; chosen, it leaves single player
+    // unselected; a click on the mode or the card already chosen does nothing.
+    void mode_multiplayerChosenOnce() {
         click(mode(0));
         QTest::mouseMove(mode(1));
         click(mode(1));
         QVERIFY(mode(1)->isBold() && mode(0)->backgroundColor() == unselectedWhite);
-        QCOMPARE(description(), QStringLiteral("Join or host a multiplayer game."));
-        dialogs.inputAnswers = {QStringLiteral("server.example"), QString()};
-        click(address);
-        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 -connect server.example -name Comet "));
-        QCOMPARE(told(address)->text(QAccessible::Value), "server.example");
-        click(address);
-        QCOMPARE(dialogs.inputs[0].proposed + "|" + dialogs.inputs[1].proposed + address->text(),
-                 QStringLiteral("0.0.0.0|server.example"));
+        QCOMPARE(description(), "Join or host a multiplayer game.");
         const auto steps = pacer.delays.size();
         clickCard(0);
         click(mode(1));
         QCOMPARE(pacer.delays.size(), steps);
-        testsupport::clickCard(form.get(), 1, QTest::MouseMove);
-        QCOMPARE(description(), QStringLiteral("Click here to host your own server."));
-        testsupport::clickCard(form.get(), 0, QTest::MouseMove);
-        QCOMPARE(description(), pleaseSelect);
-        clickCard(1);
-        testsupport::clickCard(form.get(), 0, QTest::MouseMove);
-        QCOMPARE(description(), QStringLiteral("Click here to join another person's server."));
-        click(mode(0));
-        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 "));
     }
 
-    // The frames slide 120 twips a step, 5 ms each, with the panel locked: an arrow or
-    // "Multiplayer" pressed meanwhile, whichever way (mouse, Return, a screen reader), does nothing,
-    // even when the press ends after the slide.
+    // Join asks for the server's address, proposing the one so far (Cancel gives empty text); the
+    // address reaches the line, and screen readers hear it as the value of its field.
+    void mode_joinAsksForTheAddress() {
+        auto* address = find<ui::ButtonLabel>("lblIPMan");
+        go("spGameOpt(1)");
+        dialogs.inputAnswers = {"server.example", QString()};
+        click(address);
+        QCOMPARE(run(), "klemwin -skin COMET -color 7 -connect server.example -name Comet ");
+        QCOMPARE(told(address)->text(QAccessible::Value), "server.example");
+        click(address);
+        QCOMPARE(dialogs.inputs[0].proposed + "|" + dialogs.inputs[1].proposed + address->text(),
+                 "0.0.0.0|server.example");
+    }
+
+    // The frames slide 120 twips a step, 5 ms each, with the panel locked: an arrow or "Multiplayer"
+    // pressed meanwhile, whichever way (mouse, Return, a screen reader), does nothing, even when the
+    // press ends after the slide.
     void mode_switchSlidesTheFramesWithThePanelLocked() {
         std::vector<int> single, multi;
         pacer.afterMoves = [&] {
@@ -632,10 +757,24 @@ private slots:
         QCOMPARE(int(form->launchOptions().CharIndex), 1);
     }
 
-    // The cards trade places in 52 steps; a switch started inside another wins, and a switch to
-    // single player made meanwhile keeps single player.
+    // The cards describe themselves, only the card behind inviting a click, the same invitation a
+    // screen reader hears.
+    void card_onlyTheCardBehindInvites() {
+        go("spGameOpt(1)");
+        hoverCard(1);
+        QCOMPARE(description(), "Click here to host your own server.");
+        QCOMPARE(told(find("frmMulti(1)"))->text(QAccessible::Description), description());
+        hoverCard(0);
+        QCOMPARE(description(), pleaseSelect);
+        clickCard(1);
+        hoverCard(0);
+        QCOMPARE(description(), "Click here to join another person's server.");
+    }
+
+    // The cards trade places in 52 steps of 5 ms; a switch started inside another wins, and a switch
+    // to single player made meanwhile keeps single player.
     void card_switchesEndWithTheLastChoiceInFront() {
-        click(mode(1));
+        go("spGameOpt(1)");
         auto start = pacer.delays.size();
         clickCard(1);
         QCOMPARE(std::vector<int>(pacer.delays.begin() + long(start), pacer.delays.end()),
@@ -653,105 +792,115 @@ private slots:
         QVERIFY(form->launchOptions().txtGameType == launch::GameType::Host);
         QCOMPARE(twipsPos("frmMulti(1)"), QPoint(240, 672));
         interrupt([&] { click(mode(0)); });
-        QCOMPARE(run(), std::string("klemwin -skin COMET -color 7 "));
+        QCOMPARE(run(), "klemwin -skin COMET -color 7 ");
         click(mode(1));
         QVERIFY(form->launchOptions().txtGameType == launch::GameType::Join);
     }
 
-    // Each arrow steps one character, without wrapping, and slides the portrait strip one pixel
-    // per 10 ms step, to rest one pixel short of its target. The name follows only while it is,
-    // in any case, another character's own name.
+    void character_arrowsStepAndSlide_data() { rows(steps); }
     void character_arrowsStepAndSlide() {
-        // The arrow, the name typed before, the name after, where the strip rests, the skin and colour.
-        const std::tuple<int, const char*, const char*, int, const char*> steps[] = {
-            {0, "Comet", "Comet", 0, "COMET -color 7"},
-            {1, "cOmEt", "Whirl", -47, "WHIRL -color 5"},
-            {1, "Whirl", "Rockclaw", -95, "ROCKCLAW -color 6"},
-            {1, "Zed", "Zed", -95, "ROCKCLAW -color 6"},
-            {0, "ROCKCLAW", "Whirl", -49, "WHIRL -color 5"},
-            {0, "Rockclaw", "Rockclaw", 0, "COMET -color 7"}};
-        for (const auto& [pressed, typed, after, rest, skinAndColor] : steps) {
-            find<QLineEdit>("txtPlayerName")->setText(QString::fromLatin1(typed));
-            // The right arrow by key, the left one by the pointer.
-            if (pressed) {
-                QTest::keyClick(arrow(pressed), Qt::Key_Return);
-            } else {
-                click(arrow(pressed));
-            }
-            QCOMPARE(find<QLineEdit>("txtPlayerName")->text(), QString::fromLatin1(after));
-            QCOMPARE(find("imgCharPic")->x(), rest);
-            // The portrait is named after the character, which a screen reader hears when it changes.
-            const QString name = told(find("imgCharPic"))->text(QAccessible::Name);
-            QVERIFY(QString::fromLatin1(skinAndColor).startsWith(name.toUpper() + " "));
-            QVERIFY(told(find("announcement"))->text(QAccessible::Name).startsWith(name.toUpper() + " "));
-            QCOMPARE(run(), "klemwin -skin " + std::string(skinAndColor) + " ");
+        const auto& [tag, before, typed, pressed, after, rest, slide, skinAndColor] = steps[row()];
+        for (const char* k = before; *k != '\0'; ++k) {
+            click(arrow(*k - '0'));
         }
-        QCOMPARE(pacer.delays, std::vector<int>(1 + 48 + 49 + 1 + 47 + 50, 10)); // a pixel a step
-        QCOMPARE(description(), QStringLiteral("COMET\r\nThe only and only Gold Streak. Fast and furious!"));
+        const auto start = long(pacer.delays.size());
+        find<QLineEdit>("txtPlayerName")->setText(typed);
+        if (pressed == 1) {
+            QTest::keyClick(arrow(1), Qt::Key_Return);
+        } else {
+            click(arrow(0));
+        }
+        QCOMPARE(find<QLineEdit>("txtPlayerName")->text(), after);
+        QCOMPARE(find("imgCharPic")->x(), rest);
+        QCOMPARE(std::vector<int>(pacer.delays.begin() + start, pacer.delays.end()),
+                 std::vector<int>(slide, 10));
+        // The portrait is named after the character, which a screen reader hears when it changes.
+        const QString name = told(find("imgCharPic"))->text(QAccessible::Name).toUpper() + " ";
+        QVERIFY(QString(skinAndColor).startsWith(name) && announced().startsWith(name));
+        QCOMPARE(run(), "klemwin -skin " + QString(skinAndColor) + " ");
     }
 
-    // In multiplayer mode the field opens the picker right on top of itself; a pick reaches the
-    // game, a click on the field with the picker open gives a fresh one, and another window taking
-    // the focus or a click elsewhere closes it without a change. A mode switch repaints the field in the
-    // character's colour but keeps the number; an arrow, even at the end of the list, resets both.
+    // An arrow shows the character's description.
+    void character_arrowDescribesTheCharacter() {
+        click(arrow(0));
+        QCOMPARE(description(), "COMET\r\nThe only and only Gold Streak. Fast and furious!");
+    }
+
+    // The colour field, in the character's blue, opens no picker in single player, nor pressed
+    // during a slide, even when the press ends after it; in multiplayer it opens the picker right on
+    // top of itself, and a click on it with the picker open gives a fresh one, which has the focus.
     void color_pickerOnTheFieldInMultiplayerOnly() {
-        auto* field = find<ui::ButtonLabel>("lblColor");
-        const auto picker = testsupport::shown<frmColor>;
-        QCOMPARE(field->backgroundColor(), QColor(0x00, 0x00, 0xFF));
-        click(field);
-        QVERIFY(!picker());
+        QCOMPARE(field()->backgroundColor(), QColor(0x00, 0x00, 0xFF));
+        click(field());
+        QVERIFY(!testsupport::shown<frmColor>());
         click(mode(1));
-        // From here on the field is also pressed during every slide, which ignores it.
         pacer.afterMoves = [&] {
-            press(field);
+            press(field());
         };
         click(arrow(0)); // the portrait slides even at the first character
-        QTRY_VERIFY(!field->isDown());
-        QVERIFY(!picker());
-        click(field);
-        QPointer<frmColor> first = picker();
-        QCOMPARE(first->mapToGlobal(QPoint(0, 0)), field->mapToGlobal(QPoint(0, 0)));
-        click(first->childAt(30, 7 * 16 + 8)); // the eighth swatch from the top
-        QTRY_VERIFY(first.isNull() && field->backgroundColor() == QColor(0x00, 0x00, 0xC0));
-        QCOMPARE(run(), std::string("klemwin -skin COMET -color 8 -connect  -name Comet "));
-        click(field);
-        first = picker();
-        click(field); // a fresh picker takes the place of the first
-        QPointer<frmColor> fresh = picker();
-        QTRY_VERIFY(first.isNull() && fresh->isAncestorOf(QApplication::focusWidget()));
+        QTRY_VERIFY(!field()->isDown());
+        QVERIFY(!testsupport::shown<frmColor>());
+        click(field());
+        QPointer<frmColor> first = testsupport::shown<frmColor>();
+        QCOMPARE(first->mapToGlobal(QPoint(0, 0)), field()->mapToGlobal(QPoint(0, 0)));
+        click(field());
+        QTRY_VERIFY(first.isNull() &&
+                    testsupport::shown<frmColor>()->isAncestorOf(QApplication::focusWidget()));
+    }
+
+    // A pick reaches the game; a mode switch repaints the field in the character's colour but keeps
+    // the number; an arrow, even at the end of the list, resets both.
+    void color_pickKeptBySwitchesResetByArrows() {
+        go("spGameOpt(1)");
+        click(field());
+        QPointer<frmColor> picker = testsupport::shown<frmColor>();
+        click(picker->childAt(30, 7 * 16 + 8)); // the eighth swatch from the top
+        QTRY_VERIFY(picker.isNull() && field()->backgroundColor() == QColor(0x00, 0x00, 0xC0));
+        QCOMPARE(run(), "klemwin -skin COMET -color 8 -connect  -name Comet ");
+        click(mode(0));
+        QCOMPARE(field()->backgroundColor(), QColor(0x00, 0x00, 0xF0)); // Comet's blue
+        QCOMPARE(run(), "klemwin -skin COMET -color 8 ");
+        click(arrow(0));
+        QCOMPARE(colorNumber(), "7");
+    }
+
+    // Another window taking the focus, or a click elsewhere in the window, closes the picker without a
+    // pick; the click does what it hits.
+    void color_focusOrClickElsewhereClosesThePicker() {
+        go("spGameOpt(1)");
+        click(field());
+        QPointer<frmColor> picker = testsupport::shown<frmColor>();
         {
             QWidget elsewhere; // another window takes the focus
             elsewhere.show();
             elsewhere.activateWindow();
-            QTRY_VERIFY(fresh.isNull());
+            QTRY_VERIFY(picker.isNull());
         }
         form->activateWindow();
         QTRY_VERIFY(form->isActiveWindow());
-        click(field);
-        fresh = picker();
-        click(mode(0)); // a click elsewhere in the window closes the picker and does what it hits
-        QVERIFY(fresh.isNull() || fresh->isHidden());
-        QCOMPARE(field->backgroundColor(), QColor(0x00, 0x00, 0xF0)); // Comet's blue
-        QCOMPARE(run(), std::string("klemwin -skin COMET -color 8 "));
-        click(arrow(0));
-        QCOMPARE(form->launchOptions().lblColor2, std::string("7"));
-        click(mode(1));
-        // By keys: the picker opens on the swatch of the colour chosen, the arrows move, Return picks and
-        // Escape closes without a pick, either giving the focus back to the control that had it; the
-        // field's value is the colour's name.
+        click(field());
+        picker = testsupport::shown<frmColor>();
+        click(mode(0));
+        QVERIFY(picker.isNull() || picker->isHidden());
+        QCOMPARE(run(), "klemwin -skin COMET -color 7 ");
+    }
+
+    // By keys: the picker opens on the swatch of the colour chosen, the arrows move, Return picks and
+    // Escape closes without a pick, either giving the focus back to the control that had it; the
+    // field's value is the colour's name. Return first, so that Escape meets a colour picked.
+    void color_pickerByKeys() {
+        go("spGameOpt(1)");
         find("Command1")->setFocus();
         for (const auto key : {Qt::Key_Return, Qt::Key_Escape}) {
-            field->click(); // as a screen reader presses it, the focus staying where it is
-            QPointer<frmColor> byKeys = picker();
-            const QString chosen = QString::fromStdString(form->launchOptions().lblColor2);
+            field()->click(); // as a screen reader presses it, the focus staying where it is
+            QPointer<frmColor> picker = testsupport::shown<frmColor>();
             QTRY_COMPARE(QApplication::focusWidget(),
-                         testsupport::control(byKeys, "lblColor(" + chosen + ")"));
-            QTest::keySequence(byKeys, QKeySequence(Qt::Key_Down, Qt::Key_Up, Qt::Key_Right));
+                         testsupport::control(picker, "lblColor(" + colorNumber() + ")"));
+            QTest::keySequence(picker, QKeySequence(Qt::Key_Down, Qt::Key_Up, Qt::Key_Right));
             QTest::keyClick(QApplication::focusWidget(), key);
-            QTRY_VERIFY(byKeys.isNull() && QApplication::focusWidget() == find("Command1"));
+            QTRY_VERIFY(picker.isNull() && QApplication::focusWidget() == find("Command1"));
         }
-        QCOMPARE(told(field)->text(QAccessible::Value), QStringLiteral("Dark Blue"));
-        QCOMPARE(form->launchOptions().lblColor2, std::string("8"));
+        QVERIFY(told(field())->text(QAccessible::Value) == "Dark Blue" && colorNumber() == "8");
     }
 };
 
