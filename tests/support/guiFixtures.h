@@ -83,7 +83,10 @@ struct RecordingPacer final : ui::InstantPacer {
 // have stops the test program with that name.
 template <class Control = QWidget> Control* control(const QWidget* window, const QString& name) {
     auto* found = window->findChild<Control*>(name);
-    return found != nullptr ? found : (qFatal("no control named %s", qPrintable(name)), nullptr);
+    if (found == nullptr) {
+        qFatal("no control named %s", qPrintable(name));
+    }
+    return found;
 }
 
 // Clicks the button of `window` with this object name, as click() from code does.
@@ -101,19 +104,18 @@ template <class Shown> Shown* shown() {
     return nullptr;
 }
 
-// Clicks Join/Host card k of `window` (or, with `hover`, moves the pointer there) where the user
-// would: at its top, above the other card.
-inline void clickCard(const QWidget* window, int k, bool hover = false) {
+// Clicks Join/Host card k of `window` (or, with the action MouseMove, moves the pointer there) where
+// the user would: at its top, above the other card. (A move with no button held ignores the button.)
+inline void clickCard(const QWidget* window, int k, QTest::MouseAction action = QTest::MouseClick) {
     const auto* card = control(window, QStringLiteral("frmMulti(%1)").arg(k));
     const auto* options = control(window, QStringLiteral("ngOpt(1)"));
     const QPoint pos = card->geometry().topLeft() + QPoint(card->width() / 2, 5);
     QWidget* target = options->childAt(pos);
-    QTest::mouseEvent(hover ? QTest::MouseMove : QTest::MouseClick, target,
-                      hover ? Qt::NoButton : Qt::LeftButton, {}, target->mapFrom(options, pos));
+    QTest::mouseEvent(action, target, Qt::LeftButton, {}, target->mapFrom(options, pos));
 }
 
 // Base of the window tests: openWindow() shows a fresh main window on fresh dialogs, starter and
-// pacer; false when it did not appear.
+// pacer (or on the clock given instead); false when it did not appear.
 class WindowTest : public QObject {
 protected:
     ScriptedDialogs dialogs;
@@ -121,12 +123,13 @@ protected:
     RecordingPacer pacer;
     std::unique_ptr<MainForm> form;
 
-    bool openWindow() {
+    bool openWindow() { return openWindow(pacer); }
+    bool openWindow(ui::Pacer& clock) {
         form.reset();
         dialogs = {};
         starter = {};
         pacer = {};
-        form = std::make_unique<MainForm>(Platform{dialogs, starter, pacer});
+        form = std::make_unique<MainForm>(Platform{dialogs, starter, clock});
         form->show();
         return QTest::qWaitForWindowExposed(form.get());
     }

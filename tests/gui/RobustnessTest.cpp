@@ -190,9 +190,10 @@ private slots:
         const auto cycle = [&](int rounds) {
             for (int i = 0; i < rounds; ++i, ++launches) {
                 testsupport::clickButton(&window, "lblColor");
-                testsupport::shown<frmColor>()->lblColor_Click(1 + i % 15);
+                testsupport::clickButton(testsupport::shown<frmColor>(),
+                                         QStringLiteral("lblColor(%1)").arg(1 + i % 15));
                 testsupport::clickButton(&window, "lblHelp");
-                testsupport::clickButton(testsupport::shown<frmHelp>(), "lblClose");
+                testsupport::clickButton(testsupport::shown<frmHelp>(), QStringLiteral("lblClose"));
                 testsupport::clickButton(&window, "Command1");
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }
@@ -231,4 +232,4 @@ int main(int argc, char** argv) {
     return testsupport::runGuiTests<RobustnessTest>(argc, argv);
 }
 
-#include "robustness_test.moc"
+#include "RobustnessTest.moc"
