@@ -12,6 +12,7 @@
 #include "probe.h"
 #include "standinRecord.h"
 #include "style.h"
+#include "testSupport.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -198,7 +199,7 @@ void benchRun(LauncherProgram& launcher, const fs::path& folder, int runs) {
         long long before = nowNs();
         pid_t pid = 0;
         if (posix_spawn(&pid, standin.c_str(), nullptr, nullptr, argv.data(), environ) == 0) {
-            const auto records = testsupport::waitForStandinRecords(record, ++expected);
+            const auto records = standin::waitForRecords(record, ++expected);
             if (records.size() == expected) {
                 spawnMs.push_back(static_cast<double>(records.back().startedNs - before) / 1e6);
             }
@@ -208,7 +209,7 @@ void benchRun(LauncherProgram& launcher, const fs::path& folder, int runs) {
         before = nowNs();
         run->click();
         const long long returned = nowNs();
-        const auto records = testsupport::waitForStandinRecords(record, ++expected);
+        const auto records = standin::waitForRecords(record, ++expected);
         if (records.size() == expected) {
             clickMs.push_back(static_cast<double>(records.back().startedNs - before) / 1e6);
             handlerMs.push_back(static_cast<double>(returned - before) / 1e6);

@@ -12,8 +12,8 @@
 #include "frmColor.h"
 #include "frmHelp.h"
 #include "guiFixtures.h"
-#include "standinRecord.h"
 #include "style.h"
+#include "testSupport.h"
 #include "twips.h"
 
 #include <QAbstractButton>

@@ -9,6 +9,7 @@
 #include "frmHelp.h"
 #include "guiFixtures.h"
 #include "standinRecord.h"
+#include "testSupport.h"
 #include "twips.h"
 
 #include <QComboBox>
@@ -166,7 +167,7 @@ private slots:
     // a shell would act on: each game receives it as plain words, and nothing ever runs it.
     void soak() {
         testsupport::ScratchFolder folder; // the launcher's folder, with the stand-in as its game
-        fs::copy_file(testsupport::standinProgram(), folder / testsupport::gameFileName());
+        fs::copy_file(standin::program(), folder / standin::gameFileName());
         const fs::path record = folder / "record.txt";
         testsupport::ScopedEnv recording{"KLEMWIN_RECORD", record.u8string()};
         launch::ProcessStarter processStarter{folder.path};
@@ -197,7 +198,7 @@ private slots:
                 testsupport::clickButton(&window, "Command1");
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }
-            const auto records = testsupport::waitForStandinRecords(record, launches, 30000);
+            const auto records = standin::waitForRecords(record, launches, 30000);
             QCOMPARE(records.size(), launches);
             const auto words = launch::splitCommandLine(
                 std::get<launch::LaunchCommand>(launch::composeLaunch(window.launchOptions())).line);

@@ -7,6 +7,7 @@
 #include "commandLine.h"
 #include "programLookup.h"
 #include "standinRecord.h"
+#include "testSupport.h"
 
 #include <fstream>
 #include <functional>
@@ -21,7 +22,6 @@ using launch::ProcessStarter;
 using launch::StartFailure;
 using Reason = launch::StartFailure::Reason;
 using launch::WindowStyle;
-using testsupport::StandinStart;
 
 namespace {
 
@@ -30,7 +30,7 @@ const std::string systemPath = ";C:\\windows\\system32;C:\\windows";
 #else
 const std::string systemPath = ":/usr/bin:/bin";
 #endif
-const std::string gameName = testsupport::gameFileName();
+const std::string gameName = standin::gameFileName();
 
 // A file that the lookup counts as a program: executable on POSIX, a program image on Windows.
 void makeProgram(const fs::path& file, const std::string& content = "MZ") {
@@ -57,7 +57,7 @@ protected:
         for (const auto& folder : {launcherFolder, currentFolder, pathFolder}) {
             fs::create_directory(folder);
         }
-        fs::copy_file(testsupport::standinProgram(), game);
+        fs::copy_file(standin::program(), game);
         fs::current_path(currentFolder);
     }
     bool refusedOne = false;
@@ -87,13 +87,13 @@ protected:
     // The game a line starts, as it recorded its start. The process id the start gives is the game's,
     // but for a Windows game through Wine (named klemwin.exe here), which Wine starts under an id of
     // its own.
-    StandinStart started(const std::string& line, WindowStyle style = WindowStyle::Normal) {
-        const auto before = testsupport::waitForStandinRecords(record, 0).size();
+    standin::Start started(const std::string& line, WindowStyle style = WindowStyle::Normal) {
+        const auto before = standin::waitForRecords(record, 0).size();
         const auto result = ProcessStarter(launcherFolder).start(line, style);
         const auto* failure = std::get_if<StartFailure>(&result);
         EXPECT_FALSE(failure) << line << "\n" << failure->program << ": " << failure->detail;
-        const auto records = testsupport::waitForStandinRecords(record, before + 1);
-        const StandinStart start = records.size() > before ? records.back() : StandinStart{};
+        const auto records = standin::waitForRecords(record, before + 1);
+        const standin::Start start = records.size() > before ? records.back() : standin::Start{};
         if (!failure && game.filename() == gameName) {
             EXPECT_EQ(std::get<GameProcess>(result).id, start.pid) << line;
         }
@@ -160,7 +160,7 @@ TEST_P(EveryGame, receivesTheWordsOfTheLine) {
     lines.insert(lines.end(), {"KLEMWIN.EXE -x", "kl\"em\"win -x", "..\\game\\klemwin -x"});
 #endif
     // A copy in the current folder must not win over the one beside the launcher.
-    fs::copy_file(testsupport::standinProgram(), currentFolder / gameName);
+    fs::copy_file(standin::program(), currentFolder / gameName);
     for (const auto& line : lines) {
         const auto start = started(line);
         EXPECT_EQ(start.words, launch::splitCommandLine(line)) << line;
