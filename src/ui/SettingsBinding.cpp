@@ -11,6 +11,8 @@
 #include <QMetaProperty>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -114,9 +116,11 @@ Holder SettingsBinding::hold(QObject* holder, const char* name, Field<launch::Ga
 SettingsBinding::SettingsBinding(const QWidget* window, std::initializer_list<Property> properties) {
     launch::forEachOption([&](const char* name, auto field) {
         QObject* holder = window->findChild<QWidget*>(QLatin1String(name));
-        for (const Property& property : properties) {
-            if (holder == nullptr && qstrcmp(property.name, name) == 0) {
-                holder = property.object;
+        if (holder == nullptr) {
+            const auto named = std::find_if(properties.begin(), properties.end(),
+                                            [name](const Property& p) { return qstrcmp(p.name, name) == 0; });
+            if (named != properties.end()) {
+                holder = named->object;
             }
         }
         if (holder == nullptr) {
